@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quillon::files {
+
+// A ROM is accepted by the last four characters of its full path,
+// ".bin" or ".a78", letter case ignored.
+bool isRomPath(std::string_view fullPath);
+
+// The length in whole thousands of bytes, in decimal; empty below 1000 bytes.
+std::string sizeNumber(std::uintmax_t bytes);
+
+// The file name without its last four characters, upper-cased.
+std::string romName(std::string_view fileName);
+
+// The Double Transfer choice preset from the size: which list item (0 "No
+// Double", 1 "Double ") and whether the combo box stays enabled.
+struct DoublePreset {
+    int item;
+    bool enabled;
+
+    friend bool operator==(const DoublePreset&, const DoublePreset&) = default;
+};
+
+DoublePreset doublePreset(std::string_view sizeNumber);
+
+// What an accepted selection shows.
+struct RomDescription {
+    std::string nameCaption;  // "ROM Selected: " + ROM name
+    std::string sizeCaption;  // "ROM Size: " + size number + "KB"
+    DoublePreset preset;
+};
+
+RomDescription describeRom(std::string_view fileName, std::uintmax_t bytes);
+
+}  // namespace quillon::files

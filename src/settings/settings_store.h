@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillon::settings {
+
+inline constexpr std::string_view kApplication = "Quillon";
+inline constexpr std::string_view kUploadSection = "Upload";
+inline constexpr std::string_view kDumpSection = "Dump";
+
+// A per-user, persistent store of texts under application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // The stored text, or the empty text when there is none or it cannot be read.
+    virtual std::string read(std::string_view application, std::string_view section,
+                             std::string_view key) const = 0;
+
+    // Stores the text; false when the store refused it.
+    virtual bool write(std::string_view application, std::string_view section,
+                       std::string_view key, std::string_view value) = 0;
+};
+
+}  // namespace quillon::settings

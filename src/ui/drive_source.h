@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <memory>
+
+namespace quillon::ui {
+
+// One drive as the drive list offers it: the text the list shows (and that
+// the window stores to set the list back) and the folder it opens.
+struct DriveEntry {
+    QString text;
+    QString root;
+
+    friend bool operator==(const DriveEntry&, const DriveEntry&) = default;
+};
+
+// Where the drive list gets its drives from: drive letters on Windows, the
+// mounted file systems elsewhere. Tests substitute their own, to make a drive
+// not ready.
+class DriveSource {
+public:
+    virtual ~DriveSource() = default;
+    virtual QList<DriveEntry> drives() const = 0;
+    // False when the drive's device is unavailable (no medium, gone).
+    virtual bool isReady(const DriveEntry& drive) const = 0;
+};
+
+std::unique_ptr<DriveSource> makeSystemDriveSource();
+
+}  // namespace quillon::ui

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace quillon::ui {
+
+inline constexpr char kMessageCaption[] = "Quillon";
+
+// A modal box with an OK button only and the caption "Quillon". Returns when
+// the user has closed it.
+void showMessage(QWidget* parent, const QString& text);
+
+// Tests see and answer the boxes through this hook instead of a modal loop;
+// an empty function restores the real box.
+void setMessageHook(std::function<void(const QString&)> hook);
+
+}  // namespace quillon::ui
