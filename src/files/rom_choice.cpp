@@ -1,0 +1,49 @@
+#include "files/rom_choice.h"
+
+#include "files/code_points.h"
+
+namespace quillon::files {
+
+namespace {
+
+constexpr std::size_t kExtensionLength = 4;  // ".bin", ".a78"
+
+}  // namespace
+
+bool isRomPath(std::string_view fullPath) {
+    const std::string extension = toLower(lastCodePoints(fullPath, kExtensionLength));
+    return extension == ".bin" || extension == ".a78";
+}
+
+std::string sizeNumber(std::uintmax_t bytes) {
+    // Whole kilobytes of 1000 bytes, as the cartridge sizes are quoted; below
+    // one kilobyte there is no number to show, at any length.
+    if (bytes < 1000) {
+        return {};
+    }
+    return std::to_string(bytes / 1000);
+}
+
+std::string romName(std::string_view fileName) {
+    return toUpper(dropLastCodePoints(fileName, kExtensionLength));
+}
+
+// 2K and 8K images are usually sent doubled; a 4K image cannot be, so the
+// choice is locked. The number is compared as text, so 20K or 80K are not.
+DoublePreset doublePreset(std::string_view sizeNumber) {
+    if (sizeNumber == "2" || sizeNumber == "8") {
+        return {1, true};
+    }
+    if (sizeNumber == "4") {
+        return {0, false};
+    }
+    return {0, true};
+}
+
+RomDescription describeRom(std::string_view fileName, std::uintmax_t bytes) {
+    const std::string size = sizeNumber(bytes);
+    return {"ROM Selected: " + romName(fileName), "ROM Size: " + size + "KB",
+            doublePreset(size)};
+}
+
+}  // namespace quillon::files
