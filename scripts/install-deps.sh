@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Quillon needs, and only those that are missing,
+# so that a repeated run costs one dpkg query and no network.
+#
+#   scripts/install-deps.sh run    build and start the window
+#   scripts/install-deps.sh test   also the test suite: GoogleTest, sanitizers,
+#                                  the Windows cross build under wine, and the
+#                                  packaging and screenshot tools
+set -euo pipefail
+
+# Ninja is the one generator used by every build directory of the scripts.
+run_packages=(
+  cmake ninja-build g++ make
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  # Qt draws text with fontconfig; without a single font, labels measure
+  # zero and the window looks empty.
+  fonts-dejavu-core
+  # The benchmark is part of every build with the window.
+  libbenchmark-dev
+)
+
+test_packages=(
+  "${run_packages[@]}"
+  googletest
+  # The cross compiler with posix threads, which std::thread and GoogleTest
+  # need; "wine" carries /usr/bin/wine, "wine64" the loader it starts.
+  g++-mingw-w64-x86-64-posix wine wine64
+  xvfb xauth imagemagick
+  desktop-file-utils appstream dpkg-dev file
+)
+
+case "${1:-test}" in
+  run) wanted=("${run_packages[@]}") ;;
+  test) wanted=("${test_packages[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+
+missing=()
+for package in "${wanted[@]}"; do
+  status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+  [ "$status" = installed ] || missing+=("$package")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "install-deps: all ${#wanted[@]} packages present"
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "install-deps: missing ${missing[*]}; run this script as root" >&2
+  exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -q --no-install-recommends "${missing[@]}"
