@@ -27,6 +27,12 @@ public:
 
 signals:
     void driveChanged();
+
+private:
+    const DriveSource* source_;
+    // Read once: the texts stay stable for the whole run, so a stored drive
+    // text always finds its entry again.
+    QList<DriveEntry> entries_;
 };
 
 }  // namespace quillon::ui

@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QListView>
+#include <QStringList>
+
+#include "ui/name_pattern.h"
+
+class QStringListModel;
 
 namespace quillon::ui {
 
@@ -23,8 +28,24 @@ public:
     int count() const;
 
 signals:
-    // The user made an entry the current one (mouse or keyboard).
+    // An entry became the current one: the user chose it (mouse, keyboard,
+    // also clicking the current entry again) or the program set it with
+    // setCurrentIndex. Setting the folder or the pattern raises nothing.
     void fileClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    void showMatches();
+
+    QStringListModel* model_;
+    QString folder_;
+    QString pattern_ = QStringLiteral("*.*");
+    NamePattern matcher_;
+    QStringList names_;  // every file of the folder, sorted
+    bool quiet_ = false;  // set while the program, not the user, moves the current entry
 };
 
 }  // namespace quillon::ui

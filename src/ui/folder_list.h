@@ -23,6 +23,17 @@ public:
 
 signals:
     void folderChanged();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void showFolder();
+    void openEntry(const QModelIndex& index);
+
+    QStandardItemModel* model_;
+    QString path_;  // absolute, "/"-separated
 };
 
 }  // namespace quillon::ui

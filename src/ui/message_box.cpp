@@ -1,0 +1,35 @@
+#include "ui/message_box.h"
+
+#include <QMessageBox>
+#include <utility>
+
+namespace quillon::ui {
+
+namespace {
+
+// One hook for the whole program: the boxes are modal, so at most one is
+// ever open, and tests replace all of them at once.
+std::function<void(const QString&)>& messageHook() {
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+}  // namespace
+
+void showMessage(QWidget* parent, const QString& text) {
+    if (const auto& hook = messageHook()) {
+        hook(text);
+        return;
+    }
+    // No icon: the texts are plain notices, and a box with an OK button only
+    // leaves the user nothing to decide.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageCaption), text,
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void setMessageHook(std::function<void(const QString&)> hook) {
+    messageHook() = std::move(hook);
+}
+
+}  // namespace quillon::ui
