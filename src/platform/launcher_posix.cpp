@@ -1,0 +1,87 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+#include "platform/detached_process_posix.h"
+#include "platform/field_names.h"
+#include "platform/launcher.h"
+#include "platform/terminal_posix.h"
+
+namespace quillon::platform {
+
+namespace {
+
+// Where to look for a terminal when PATH is not set at all.
+std::string searchPath() {
+    if (const char* path = std::getenv("PATH")) {
+        return path;
+    }
+    const std::size_t size = ::confstr(_CS_PATH, nullptr, 0);
+    std::string fallback(size, '\0');
+    if (size == 0 || ::confstr(_CS_PATH, fallback.data(), size) == 0) {
+        return "/bin:/usr/bin";
+    }
+    fallback.resize(size - 1);
+    return fallback;
+}
+
+// An argument vector ends each word at its first NUL, so a text holding one
+// would reach the tool cut short; say so instead of passing half of it.
+std::string reasonToRefuse(const command::TransferCommand& command) {
+    const auto refuse = [](const std::string& field) {
+        return "The " + field +
+               " holds a NUL character, which cannot be passed to the tool. "
+               "Remove it and try again.";
+    };
+    for (std::size_t index = 0; index < command.options.size(); ++index) {
+        if (command.options[index].find('\0') != std::string::npos) {
+            return refuse(optionFieldName(command, index));
+        }
+    }
+    if (command.file.find('\0') != std::string::npos) {
+        return refuse(std::string(kFileArgumentName));
+    }
+    return {};
+}
+
+// Linux and other POSIX desktops have no command.com and no 8.3 names: the
+// tool runs in a terminal emulator, handed its arguments as a vector.
+class PosixLauncher final : public ToolLauncher {
+public:
+    std::string shortPath(const std::string& path) const override {
+        // Only existing paths have a short form on Windows; a missing file
+        // must behave the same way here.
+        struct stat status {};
+        if (path.empty() || path.find('\0') != std::string::npos ||
+            ::stat(path.c_str(), &status) != 0) {
+            return {};
+        }
+        return path;
+    }
+
+    LaunchOutcome start(const command::TransferCommand& command) override {
+        if (std::string reason = reasonToRefuse(command); !reason.empty()) {
+            return {LaunchOutcome::Status::Refused, std::move(reason)};
+        }
+        const std::optional<FoundTerminal> terminal = findTerminal(searchPath());
+        if (!terminal) {
+            return {LaunchOutcome::Status::NotStarted, {}};
+        }
+        const bool started =
+            startDetached(terminalCommandLine(*terminal, command::toolArguments(command)));
+        return {started ? LaunchOutcome::Status::Started : LaunchOutcome::Status::NotStarted, {}};
+    }
+};
+
+}  // namespace
+
+std::string_view pathSeparator() {
+    return "/";
+}
+
+std::unique_ptr<ToolLauncher> makeSystemLauncher() {
+    return std::make_unique<PosixLauncher>();
+}
+
+}  // namespace quillon::platform
