@@ -33,6 +33,10 @@ else()
   # draw the window's icon; shlibdeps cannot see a plugin, so their package
   # is named by hand.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6")
+  # The action buttons start the tool in a terminal emulator; the window
+  # itself runs without one, so it is recommended rather than required. Any
+  # x-terminal-emulator will do, xterm is apt's pick when none is there.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xterm | x-terminal-emulator")
 endif()
 
 include(CPack)
