@@ -9,14 +9,14 @@ namespace quillon::ui {
 
 namespace {
 
-// Kernel and runtime file systems: mounted, but holding nothing a user keeps
-// ROM images in.
+// Kernel, runtime and memory-backed file systems: mounted, but holding
+// nothing a user keeps ROM images in.
 bool isPseudoFileSystem(const QByteArray& type) {
     static const QSet<QByteArray> pseudo = {
         "proc",      "sysfs",       "cgroup",   "cgroup2",  "devpts",     "devtmpfs",
         "mqueue",    "debugfs",     "tracefs",  "securityfs", "pstore",   "configfs",
         "fusectl",   "hugetlbfs",   "bpf",      "binfmt_misc", "autofs",  "efivarfs",
-        "rpc_pipefs", "nsfs",       "ramfs",    "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
+        "rpc_pipefs", "nsfs",       "ramfs",    "tmpfs",    "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
     return pseudo.contains(type);
 }
 
