@@ -1,0 +1,145 @@
+#include "app/control_factory.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+#include "ui/twips.h"
+
+namespace quillon::app::factory {
+
+namespace {
+
+template <typename Widget>
+Widget* placed(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(ui::twipsRect(left, top, width, height));
+    return widget;
+}
+
+// 21.75 point at the layout's 96 dots per inch, in device-independent
+// pixels, so the logo keeps its size against the twips layout whatever the
+// desktop's font resolution.
+constexpr int kLogoPixels = 29;
+
+}  // namespace
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                 int width, int height) {
+    return placed(new QGroupBox(caption, parent), name, left, top, width, height);
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
+              int width, int height) {
+    auto* result = placed(new QLabel(caption, parent), name, left, top, width, height);
+    result->setTextFormat(Qt::PlainText);
+    return result;
+}
+
+QLabel* logo(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    QLabel* result = label(parent, name, QStringLiteral("Quillon"), left, top, width, height);
+    QFont font(QStringLiteral("Georgia"));
+    font.setStyleHint(QFont::Serif);  // a serif face stands in where Georgia is missing
+    font.setPixelSize(kLogoPixels);
+    font.setItalic(true);
+    font.setWeight(QFont::Normal);
+    result->setFont(font);
+    result->setAlignment(Qt::AlignCenter);
+    return result;
+}
+
+QLabel* boxedLabel(QWidget* parent, const char* name, int left, int top, int width,
+                   int height) {
+    QLabel* result = label(parent, name, QString(), left, top, width, height);
+    result->setFrameStyle(QFrame::Box | QFrame::Plain);
+    result->setLineWidth(1);
+    result->setAlignment(Qt::AlignCenter);
+    // "ROM Selected: NAME" is wider than the box: it breaks after the colon.
+    result->setWordWrap(true);
+    return result;
+}
+
+QLabel* preview(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    QLabel* result = label(parent, name, QString(), left, top, width, height);
+    // The muted colour of an inactive window's border, in every state of the
+    // window, so the line reads as output rather than as a field to edit.
+    QPalette palette = result->palette();
+    const QColor muted = palette.color(QPalette::Inactive, QPalette::Mid);
+    palette.setColor(QPalette::Active, QPalette::Window, muted);
+    palette.setColor(QPalette::Inactive, QPalette::Window, muted);
+    palette.setColor(QPalette::Disabled, QPalette::Window, muted);
+    result->setPalette(palette);
+    result->setAutoFillBackground(true);
+    result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    result->setWordWrap(true);
+    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    result->setAccessibleName(QStringLiteral("Command preview"));
+    return result;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left,
+                    int top, int width, int height) {
+    auto* result = placed(new QPushButton(caption, parent), name, left, top, width, height);
+    // A button never becomes the window's default: Enter belongs to the
+    // control that has the focus (the folder list opens a folder with it).
+    result->setAutoDefault(false);
+    return result;
+}
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,
+                    int top, int width, int height) {
+    return placed(new QCheckBox(caption, parent), name, left, top, width, height);
+}
+
+QComboBox* comboBox(QWidget* parent, const char* name, std::span<const std::string_view> items,
+                    const QString& accessibleName, int left, int top, int width, int height) {
+    auto* result = placed(new QComboBox(parent), name, left, top, width, height);
+    result->setEditable(true);
+    result->setInsertPolicy(QComboBox::NoInsert);
+    // Qt's own completer fills in typed text from the list ("2" becomes
+    // "262K"), and without a completer Enter matches the list ignoring case.
+    // A case-sensitive completer that offers nothing keeps the text as typed.
+    auto* exact = new QCompleter(QStringList(), result);
+    exact->setCaseSensitivity(Qt::CaseSensitive);
+    result->setCompleter(exact);
+    for (const std::string_view item : items) {
+        result->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    }
+    result->setCurrentIndex(0);
+    // A text set by the program shows from its start, like the list's items;
+    // while the user types, the edit field follows the cursor as usual.
+    QObject::connect(result, &QComboBox::currentTextChanged, result, [result] {
+        if (!result->lineEdit()->hasFocus()) {
+            result->lineEdit()->setCursorPosition(0);
+        }
+    });
+    result->lineEdit()->setCursorPosition(0);
+    result->setAccessibleName(accessibleName);
+    return result;
+}
+
+QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleName, int left,
+                   int top, int width, int height) {
+    auto* result = placed(new QLineEdit(parent), name, left, top, width, height);
+    result->setAccessibleName(accessibleName);
+    return result;
+}
+
+QLineEdit* hexBox(QWidget* parent, const char* name, int maxLength, const QString& accessibleName,
+                  int left, int top, int width, int height) {
+    QLineEdit* result = textBox(parent, name, accessibleName, left, top, width, height);
+    result->setMaxLength(maxLength);
+    // An input method would hand over composed text without a key press,
+    // past the filter; hex digits need none.
+    result->setAttribute(Qt::WA_InputMethodEnabled, false);
+    result->setEnabled(false);
+    result->hide();
+    return result;
+}
+
+}  // namespace quillon::app::factory

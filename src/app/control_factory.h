@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <span>
+#include <string_view>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace quillon::app::factory {
+
+// Each maker creates one control inside `parent`, names it (objectName) and
+// places it at its layout rectangle, given in twips. Captions are used as
+// they stand; "&" marks the access key where the caption has one.
+
+QGroupBox* frame(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                 int width, int height);
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, int left, int top,
+              int width, int height);
+
+// "Quillon" in the logo font, centred.
+QLabel* logo(QWidget* parent, const char* name, int left, int top, int width, int height);
+
+// An empty caption with a single-line border, centred: the chosen ROM's name
+// or size.
+QLabel* boxedLabel(QWidget* parent, const char* name, int left, int top, int width,
+                   int height);
+
+// The command preview: muted background, up to two lines, selectable so that
+// the line can be copied.
+QLabel* preview(QWidget* parent, const char* name, int left, int top, int width, int height);
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left,
+                    int top, int width, int height);
+
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,
+                    int top, int width, int height);
+
+// An editable combo box with its list in order and the first item as its
+// text. Typed text stays exactly as typed: it is never added to the list,
+// completed, or matched to an item by a different letter case.
+QComboBox* comboBox(QWidget* parent, const char* name, std::span<const std::string_view> items,
+                    const QString& accessibleName, int left, int top, int width, int height);
+
+// A text box without a length limit.
+QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleName, int left,
+                   int top, int width, int height);
+
+// A box for a hex option: at most `maxLength` characters, hidden and disabled
+// while its option is off (as it is at first). Every character reaches it as
+// a key press, so that the key filter sees it.
+QLineEdit* hexBox(QWidget* parent, const char* name, int maxLength, const QString& accessibleName,
+                  int left, int top, int width, int height);
+
+}  // namespace quillon::app::factory

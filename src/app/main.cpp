@@ -1,0 +1,25 @@
+#include <QApplication>
+#include <QIcon>
+
+#include "app/frm_game_loader.h"
+#include "platform/launcher.h"
+#include "ui/drive_source.h"
+#include "ui/qsettings_store.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // No display name: Qt would add it to the window's caption.
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setOrganizationName(QStringLiteral("Quillon"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
+
+    quillon::ui::QSettingsStore store;
+    const std::unique_ptr<quillon::platform::ToolLauncher> launcher =
+        quillon::platform::makeSystemLauncher();
+    const std::unique_ptr<quillon::ui::DriveSource> drives = quillon::ui::makeSystemDriveSource();
+
+    quillon::app::frmGameLoader window({store, *launcher, *drives});
+    window.show();
+    // Closing the only window ends the program.
+    return QApplication::exec();
+}

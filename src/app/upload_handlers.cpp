@@ -1,0 +1,147 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/control_values.h"
+#include "app/frm_game_loader.h"
+#include "command/page_commands.h"
+#include "files/code_points.h"
+#include "files/rom_choice.h"
+#include "platform/launcher.h"
+#include "ui/drive_list.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
+#include "ui/message_box.h"
+
+namespace quillon::app {
+
+namespace {
+
+const QString kAtariFiles = QStringLiteral("*.bin;*.a78");
+const QString kAllFiles = QStringLiteral("*.*");
+
+}  // namespace
+
+void frmGameLoader::LabelChange1() {
+    const command::TransferCommand upload =
+        command::composeUpload(uploadSnapshot(c_.up), platform::pathSeparator());
+    showPreview(c_.up.lblscript1, command::renderPreviewLine(upload));
+}
+
+void frmGameLoader::CheckAll1() { c_.up.cmdPlay->setEnabled(rules::actionEnabled(upFlags_)); }
+
+// Composed afresh: the preview may be older than the controls.
+void frmGameLoader::cmdPlay_Click() {
+    const command::PathShortener shortPath = [this](const std::string& path) {
+        return services_.launcher.shortPath(path);
+    };
+    startTool(command::uploadForRun(uploadSnapshot(c_.up), platform::pathSeparator(), shortPath));
+}
+
+void frmGameLoader::startTool(const command::TransferCommand& command) {
+    const platform::LaunchOutcome outcome = services_.launcher.start(command);
+    if (outcome.status == platform::LaunchOutcome::Status::Refused) {
+        ui::showMessage(this, fromUtf8(outcome.reason));
+    }
+}
+
+void frmGameLoader::Drive2_Change() {
+    ui::DriveList* drive = c_.up.Drive2;
+    if (!drive->currentReady()) {
+        ui::showMessage(this, QStringLiteral("Drive not ready"));
+        // Setting it back opens the last good drive again, through this handler.
+        drive->setDrive(strDrive2);
+        return;
+    }
+    // Opening the folder runs Dir2_Change before the drive is noted.
+    if (!c_.up.Dir2->setPath(folderOnDrive(*drive, *c_.up.Dir2))) {
+        return;
+    }
+    strDrive2 = drive->drive();
+    LabelChange1();
+}
+
+void frmGameLoader::Dir2_Change() {
+    UploadControls& up = c_.up;
+    up.flbOpen->setFolder(up.Dir2->path());
+    const std::string entry = utf8(up.flbOpen->currentFileName());
+    if (files::toLower(files::lastCodePoints(entry, 3)) == "bin") {
+        // A ROM still chosen: the button follows the page's flags, so an
+        // incomplete write address keeps it disabled.
+        up.cmdPlay->setEnabled(rules::actionEnabled(upFlags_));
+    } else {
+        up.cmdPlay->setEnabled(false);
+        up.lblName->clear();
+        up.lblSize->clear();
+    }
+    LabelChange1();
+}
+
+void frmGameLoader::flbOpen_Click() {
+    UploadControls& up = c_.up;
+    const QString name = up.flbOpen->currentFileName();
+    const QString fullPath = up.flbOpen->folder() + fromUtf8(platform::pathSeparator()) + name;
+    const QFileInfo file(fullPath);
+    if (name.isEmpty() || !file.isFile()) {
+        // Gone since it was listed: the last choice stands as it was.
+        return;
+    }
+    if (!files::isRomPath(utf8(fullPath))) {
+        ui::showMessage(this, QStringLiteral("Please select an atari file only!"));
+        // The rejected entry stays current and is what an upload would send,
+        // so no ROM counts as chosen until another is accepted.
+        upFlags_.select = false;
+        CheckAll1();
+        return;
+    }
+    const files::RomDescription rom =
+        files::describeRom(utf8(name), static_cast<std::uintmax_t>(file.size()));
+    up.lblSize->setText(fromUtf8(rom.sizeCaption));
+    up.lblName->setText(fromUtf8(rom.nameCaption));
+    // Through the combo box, so its own handling recomposes the preview.
+    setComboText(up.cboDouble, up.cboDouble->itemText(rom.preset.item));
+    up.cboDouble->setEnabled(rom.preset.enabled);
+    upFlags_.select = true;
+    CheckAll1();
+    LabelChange1();
+    CheckAll1();
+}
+
+void frmGameLoader::cmdView1_Click() {
+    UploadControls& up = c_.up;
+    const bool keyboardHere = up.cmdView1->hasFocus();
+    up.flbOpen->setPattern(kAllFiles);
+    up.cmdView1->setEnabled(false);
+    up.cmdView1->hide();
+    up.cmdView2->setEnabled(true);
+    up.cmdView2->show();
+    if (keyboardHere) {
+        up.cmdView2->setFocus();  // the button took its twin's place
+    }
+    up.cmdPlay->setEnabled(false);
+    up.lblName->clear();
+    up.lblSize->clear();
+    LabelChange1();
+}
+
+void frmGameLoader::cmdView2_Click() {
+    UploadControls& up = c_.up;
+    const bool keyboardHere = up.cmdView2->hasFocus();
+    up.flbOpen->setPattern(kAtariFiles);
+    up.cmdView2->setEnabled(false);
+    up.cmdView2->hide();
+    up.cmdView1->setEnabled(true);
+    up.cmdView1->show();
+    if (keyboardHere) {
+        up.cmdView1->setFocus();
+    }
+    up.cmdPlay->setEnabled(false);
+    up.lblName->clear();
+    up.lblSize->clear();
+    LabelChange1();
+}
+
+}  // namespace quillon::app
