@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of the two pages from the real window, run
+# under Xvfb and driven with real mouse and key events:
+#   docs/upload-page.png    a ROM file picked, fast transfer ticked
+#   docs/download-page.png  a destination typed
+# Needs the Debian packages xvfb, xauth, xdotool and imagemagick.
+#
+# Usage: scripts/screenshots.sh [build folder]
+# The default build folder is the one of scripts/run.sh (same settings), so
+# either script reuses the other's work.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+if [[ ${1:-} != --inside-xvfb ]]; then
+    build=$(realpath -m "${1:-$root/build/run}")
+    for tool in xvfb-run xauth xdotool import; do
+        command -v "$tool" >/dev/null || {
+            echo "screenshots: $tool is missing (packages: xvfb xauth xdotool imagemagick)" >&2
+            exit 1
+        }
+    done
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLON_BUILD_TESTS=OFF
+    cmake --build "$build" -j "$(nproc)" --target quillon
+    # 96 dots per inch: the window's layout is 15 twips to the pixel there.
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --inside-xvfb "$build"
+fi
+build=$2
+
+# --- Inside Xvfb from here on. --------------------------------------------
+
+# A fixed, short demo folder: its path shows in the folder list and in the
+# command preview. Its ROM files are blank stand-ins of typical sizes.
+demo=${TMPDIR:-/tmp}/quillon-demo
+rm -rf "$demo"
+mkdir -p "$demo/ROMs" "$demo/Dumps" "$demo/home/.config" "$demo/runtime"
+chmod 700 "$demo/runtime"
+truncate -s 49280 "$demo/ROMs/demo.a78"
+truncate -s 32768 "$demo/ROMs/homebrew.bin"
+truncate -s 16384 "$demo/ROMs/test-pattern.bin"
+
+app_pid=
+cleanup() {
+    if [[ -n $app_pid ]]; then
+        kill "$app_pid" 2>/dev/null || true
+        wait "$app_pid" 2>/dev/null || true
+    fi
+    rm -rf "$demo"
+}
+trap cleanup EXIT
+
+# A home of its own: no saved options of the user show up in the pictures,
+# and none are written.
+export HOME=$demo/home XDG_CONFIG_HOME=$demo/home/.config XDG_RUNTIME_DIR=$demo/runtime
+unset QT_QPA_PLATFORM
+
+# The upload page opens on the folder the program starts in.
+(cd "$demo/ROMs" && exec "$build/src/app/quillon") &
+app_pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Quillon 2\.5$' | head -n 1)
+xdotool windowmove --sync "$window" 0 0
+
+# Clicks at a place of the layout, given in twips from the window's top
+# left corner (the controls' own place plus their frame's, 180/480).
+click_at_twips() {
+    xdotool mousemove --window "$window" $(($1 / 15)) $(($2 / 15)) click 1
+}
+
+# Lets the window handle what was sent and repaint before a picture.
+settle() { sleep 0.5; }
+
+capture() {
+    settle
+    import -window "$window" "$root/docs/$1"
+    echo "screenshots: docs/$1"
+}
+
+mkdir -p "$root/docs"
+
+# Upload page: the first ROM in the file list, then Fast Transfer.
+click_at_twips $((180 + 360 + 300)) $((480 + 1860 + 150))
+click_at_twips $((180 + 300 + 120)) $((480 + 3300 + 190))
+capture upload-page.png
+
+# Download page: the wheel over the tab row turns to the next tab; then a
+# destination typed into the file name box.
+xdotool mousemove --window "$window" $((600 / 15)) $((240 / 15)) click 5
+settle
+click_at_twips $((180 + 120 + 600)) $((480 + 2160 + 150))
+xdotool type --delay 20 "$demo/Dumps/cartridge.a78"
+capture download-page.png
