@@ -111,13 +111,7 @@ QComboBox* comboBox(QWidget* parent, const char* name, std::span<const std::stri
         result->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
     }
     result->setCurrentIndex(0);
-    // A text set by the program shows from its start, like the list's items;
-    // while the user types, the edit field follows the cursor as usual.
-    QObject::connect(result, &QComboBox::currentTextChanged, result, [result] {
-        if (!result->lineEdit()->hasFocus()) {
-            result->lineEdit()->setCursorPosition(0);
-        }
-    });
+    // Show the text from its start: it can be wider than the edit field.
     result->lineEdit()->setCursorPosition(0);
     result->setAccessibleName(accessibleName);
     return result;

@@ -40,6 +40,11 @@ void setComboText(QComboBox* box, const QString& text) {
     if (box->currentText() != text) {
         box->setEditText(text);
     }
+    // A text wider than the edit field shows from its start, unless the user
+    // is at work in it.
+    if (!box->hasFocus()) {
+        box->lineEdit()->setCursorPosition(0);
+    }
 }
 
 command::UploadSnapshot uploadSnapshot(const UploadControls& page) {

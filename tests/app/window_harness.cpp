@@ -123,6 +123,7 @@ bool chooseTab(app::frmGameLoader& window, int index) {
 }
 
 void replaceText(QComboBox* box, const QString& text) {
+    box->setFocus();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     if (text.isEmpty()) {
         QTest::keyClick(box, Qt::Key_Backspace);

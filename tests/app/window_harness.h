@@ -90,6 +90,6 @@ private:
 bool clickFile(ui::FileList* list, const QString& name);
 bool openFolder(ui::FolderList* list, const QString& name);  // click, then Enter
 bool chooseTab(app::frmGameLoader& window, int index);       // click on the tab
-void replaceText(QComboBox* box, const QString& text);      // select all, type
+void replaceText(QComboBox* box, const QString& text);      // focus, select all, type
 
 }  // namespace quillon::testing
