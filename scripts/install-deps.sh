@@ -4,8 +4,8 @@
 #
 #   scripts/install-deps.sh run    build and start the window
 #   scripts/install-deps.sh test   also the test suite: GoogleTest, sanitizers,
-#                                  the Windows cross build under wine, and the
-#                                  packaging and screenshot tools
+#                                  the Windows cross build under wine, the
+#                                  package check and the screenshot tools
 set -euo pipefail
 
 # Ninja is the one generator used by every build directory of the scripts.
@@ -25,7 +25,8 @@ test_packages=(
   # The cross compiler with posix threads, which std::thread and GoogleTest
   # need; "wine" carries /usr/bin/wine, "wine64" the loader it starts.
   g++-mingw-w64-x86-64-posix wine wine64
-  xvfb xauth imagemagick
+  # The README's pictures are taken from the real window under Xvfb.
+  xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file
 )
 
