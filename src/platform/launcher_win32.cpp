@@ -1,0 +1,79 @@
+#include <windows.h>
+
+#include <optional>
+
+#include "platform/cmd_line_win32.h"
+#include "platform/launcher.h"
+#include "platform/short_path_win32.h"
+#include "platform/wide_text_win32.h"
+
+namespace quillon::platform {
+
+namespace {
+
+// command.com where it still stands at its old place (the line is then the
+// one the tool was always started with); elsewhere, every 64-bit Windows
+// among them, the system's own cmd.exe, taken from the system folder and
+// never from PATH, where anything called cmd.exe could come first.
+std::optional<std::wstring> interpreterPath() {
+    const std::wstring commandCom = *toWide(kCommandCom);
+    const DWORD attributes = ::GetFileAttributesW(commandCom.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return commandCom;
+    }
+    wchar_t systemFolder[MAX_PATH + 1] = {};
+    const UINT length = ::GetSystemDirectoryW(systemFolder, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) {
+        return std::nullopt;
+    }
+    return std::wstring(systemFolder, length) + L"\\cmd.exe";
+}
+
+// In a console window of its own, shown normally and given the focus; we
+// neither wait for it nor keep a handle: the window is the user's.
+bool startDetached(const std::wstring& interpreter, std::wstring line) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE,
+                          CREATE_NEW_CONSOLE, nullptr, nullptr,
+                          &startup, &process)) {
+        return false;
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+class WindowsLauncher final : public ToolLauncher {
+public:
+    std::string shortPath(const std::string& path) const override { return shortPathName(path); }
+
+    LaunchOutcome start(const command::TransferCommand& command) override {
+        const std::optional<std::wstring> interpreter = interpreterPath();
+        if (!interpreter) {
+            return {LaunchOutcome::Status::NotStarted, {}};
+        }
+        InterpreterLine run = interpreterLine(toUtf8(*interpreter), command);
+        if (!run.refusal.empty()) {
+            return {LaunchOutcome::Status::Refused, std::move(run.refusal)};
+        }
+        const std::optional<std::wstring> line = toWide(run.line);
+        const bool started = line && startDetached(*interpreter, *line);
+        return {started ? LaunchOutcome::Status::Started : LaunchOutcome::Status::NotStarted, {}};
+    }
+};
+
+}  // namespace
+
+std::string_view pathSeparator() {
+    return "\\";
+}
+
+std::unique_ptr<ToolLauncher> makeSystemLauncher() {
+    return std::make_unique<WindowsLauncher>();
+}
+
+}  // namespace quillon::platform

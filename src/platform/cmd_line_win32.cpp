@@ -1,0 +1,106 @@
+#include "platform/cmd_line_win32.h"
+
+#include <optional>
+
+#include "platform/field_names.h"
+
+namespace quillon::platform {
+
+namespace {
+
+static_assert(command::kRunPrefix.starts_with(kCommandCom));
+
+// Characters cmd.exe cannot be told to take literally, even inside quotes:
+// it expands %VAR% everywhere and !VAR! where delayed expansion is on (a
+// registry setting may turn it on), a double quote flips its quoting state,
+// and a line break ends the command. None can be escaped reliably.
+std::optional<std::string> unpassable(char character) {
+    switch (character) {
+        case '"':
+            return "a double quote (\")";
+        case '%':
+            return "a percent sign (%)";
+        case '!':
+            return "an exclamation mark (!)";
+        case '\r':
+        case '\n':
+            return "a line break";
+        default:
+            break;
+    }
+    const auto code = static_cast<unsigned char>(character);
+    if (code < 0x20 || code == 0x7F) {
+        return "a control character";
+    }
+    return std::nullopt;
+}
+
+std::string refusal(const std::string& field, const std::string& what) {
+    return "The " + field + " holds " + what +
+           ", which the Windows command interpreter cannot pass to cartpipe unchanged. "
+           "Remove it and try again.";
+}
+
+std::optional<std::string> firstUnpassable(std::string_view text) {
+    for (char character : text) {
+        if (std::optional<std::string> what = unpassable(character)) {
+            return what;
+        }
+    }
+    return std::nullopt;
+}
+
+// Text made only of these reaches the tool unchanged without quotes, so the
+// usual fields (tokens, hex values, cartridge codes) stand exactly as in the
+// preview line.
+bool isPlain(std::string_view text) {
+    for (char character : text) {
+        const bool letterOrDigit = (character >= 'A' && character <= 'Z') ||
+                                   (character >= 'a' && character <= 'z') ||
+                                   (character >= '0' && character <= '9');
+        if (!letterOrDigit && std::string_view("-_.:\\/+").find(character) == std::string_view::npos) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Inside double quotes cmd.exe takes & | < > ^ ( ) and blanks literally, and
+// a batch file gets the argument whole. The tool's runtime reads backslashes
+// before the closing quote as escapes of it, so those are doubled.
+std::string quoted(std::string_view text) {
+    std::string result = "\"";
+    result += text;
+    const std::size_t lastOther = text.find_last_not_of('\\');
+    const std::size_t trailing =
+        lastOther == std::string_view::npos ? text.size() : text.size() - lastOther - 1;
+    result.append(trailing, '\\');
+    result += '"';
+    return result;
+}
+
+std::string prefixFor(std::string_view interpreter) {
+    const std::string named =
+        interpreter.find(' ') == std::string_view::npos ? std::string(interpreter) : quoted(interpreter);
+    return named + std::string(command::kRunPrefix.substr(kCommandCom.size()));
+}
+
+}  // namespace
+
+InterpreterLine interpreterLine(std::string_view interpreter,
+                                const command::TransferCommand& command) {
+    command::TransferCommand passed;
+    for (std::size_t index = 0; index < command.options.size(); ++index) {
+        const std::string& field = command.options[index];
+        if (std::optional<std::string> what = firstUnpassable(field)) {
+            return {{}, refusal(optionFieldName(command, index), *what)};
+        }
+        passed.options.push_back(isPlain(field) ? field : quoted(field));
+    }
+    if (std::optional<std::string> what = firstUnpassable(command.file)) {
+        return {{}, refusal(std::string(kFileArgumentName), *what)};
+    }
+    return {command::joinLine(prefixFor(interpreter), passed, quoted(command.file)), {}};
+}
+
+}  // namespace quillon::platform

@@ -1,0 +1,68 @@
+#include "platform/wide_text_win32.h"
+
+#include <windows.h>
+
+namespace quillon::platform {
+
+namespace {
+
+std::optional<std::wstring> decode(UINT codePage, DWORD flags, std::string_view text) {
+    if (text.empty()) {
+        return std::wstring();
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, flags, text.data(), size, nullptr, 0);
+    if (length <= 0) {
+        return std::nullopt;
+    }
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    ::MultiByteToWideChar(codePage, flags, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::optional<std::string> encode(UINT codePage, DWORD flags, std::wstring_view wide,
+                                  BOOL* usedDefault) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        ::WideCharToMultiByte(codePage, flags, wide.data(), size, nullptr, 0, nullptr, usedDefault);
+    if (length <= 0 || (usedDefault != nullptr && *usedDefault)) {
+        return std::nullopt;
+    }
+    std::string text(static_cast<std::size_t>(length), '\0');
+    ::WideCharToMultiByte(codePage, flags, wide.data(), size, text.data(), length, nullptr,
+                          nullptr);
+    return text;
+}
+
+}  // namespace
+
+std::optional<std::wstring> toWide(std::string_view utf8) {
+    return decode(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+}
+
+std::string toUtf8(std::wstring_view wide) {
+    return encode(CP_UTF8, 0, wide, nullptr).value_or(std::string());
+}
+
+std::optional<std::string> toAnsi(std::string_view utf8) {
+    const std::optional<std::wstring> wide = toWide(utf8);
+    if (!wide) {
+        return std::nullopt;
+    }
+    // Where the ANSI code page is UTF-8 every character has its bytes, and
+    // the system refuses the "default character used" question.
+    if (::GetACP() == CP_UTF8) {
+        return encode(CP_UTF8, WC_ERR_INVALID_CHARS, *wide, nullptr);
+    }
+    BOOL usedDefault = FALSE;
+    return encode(CP_ACP, WC_NO_BEST_FIT_CHARS, *wide, &usedDefault);
+}
+
+std::string ansiToUtf8(std::string_view ansi) {
+    return toUtf8(decode(CP_ACP, 0, ansi).value_or(std::wstring()));
+}
+
+}  // namespace quillon::platform
