@@ -149,8 +149,12 @@ void frmGameLoader::cmdExit2_Click() {
     QCoreApplication::quit();
 }
 
-void frmGameLoader::cmdSave1_Click() { settings::saveUpload(services_.store, uploadOptions(c_.up)); }
+void frmGameLoader::cmdSave1_Click() {
+    settings::saveUpload(services_.store, uploadOptions(c_.up));
+}
 
-void frmGameLoader::cmdSave2_Click() { settings::saveDump(services_.store, dumpOptions(c_.down)); }
+void frmGameLoader::cmdSave2_Click() {
+    settings::saveDump(services_.store, dumpOptions(c_.down));
+}
 
 }  // namespace quillon::app

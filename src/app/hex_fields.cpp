@@ -56,9 +56,15 @@ bool frmGameLoader::eventFilter(QObject* watched, QEvent* event) {
     return keyAscii == 0;
 }
 
-void frmGameLoader::txtHexx_KeyPress(int& keyAscii) { hexKeyPress(HexFieldId::UploadWrite, keyAscii); }
-void frmGameLoader::txtHexx2_KeyPress(int& keyAscii) { hexKeyPress(HexFieldId::DumpWrite, keyAscii); }
-void frmGameLoader::txtShortHexx_KeyPress(int& keyAscii) { hexKeyPress(HexFieldId::DumpBank, keyAscii); }
+void frmGameLoader::txtHexx_KeyPress(int& keyAscii) {
+    hexKeyPress(HexFieldId::UploadWrite, keyAscii);
+}
+void frmGameLoader::txtHexx2_KeyPress(int& keyAscii) {
+    hexKeyPress(HexFieldId::DumpWrite, keyAscii);
+}
+void frmGameLoader::txtShortHexx_KeyPress(int& keyAscii) {
+    hexKeyPress(HexFieldId::DumpBank, keyAscii);
+}
 void frmGameLoader::txtHexx_Change() { hexChange(HexFieldId::UploadWrite); }
 void frmGameLoader::txtHexx2_Change() { hexChange(HexFieldId::DumpWrite); }
 void frmGameLoader::txtShortHexx_Change() { hexChange(HexFieldId::DumpBank); }

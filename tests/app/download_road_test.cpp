@@ -12,13 +12,13 @@
 
 using quillon::command::TransferCommand;
 using quillon::testing::WindowHarness;
+using quillon::testing::click;
 using quillon::testing::openFolder;
 using quillon::ui::DriveList;
 using quillon::ui::FolderList;
 
 namespace {
 
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 // Puts `name` on PATH's front for the life of the object, and the user's
 // shell that the terminal would keep open afterwards ends at once.

@@ -11,6 +11,7 @@
 #include "window_harness.h"
 
 using quillon::testing::WindowHarness;
+using quillon::testing::click;
 
 namespace {
 
@@ -61,7 +62,6 @@ void typeCharacters(QWidget* widget, const QString& text) {
     }
 }
 
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 }  // namespace
 

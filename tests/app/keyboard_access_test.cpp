@@ -13,11 +13,11 @@
 #include "window_harness.h"
 
 using quillon::testing::WindowHarness;
+using quillon::testing::click;
 using quillon::testing::chooseTab;
 
 namespace {
 
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 // The named control that holds the focus (the tab strip's bar, a combo
 // box's edit field and a list's viewport answer for their control).
@@ -84,7 +84,8 @@ private slots:
 
         QVERIFY(chooseTab(window, 0));
         QVERIFY(find<QGroupBox>("fraUp")->isVisible());
-        QVERIFY(!find<QGroupBox>("fraDown")->isVisible() && !find<QGroupBox>("fraDown")->isEnabled());
+        QVERIFY(!find<QGroupBox>("fraDown")->isVisible());
+        QVERIFY(!find<QGroupBox>("fraDown")->isEnabled());
         QCOMPARE(find<QLineEdit>("txtHexx")->text(), QString("12"));
         QCOMPARE(find<QComboBox>("cboLPT")->currentText(), QString("Port 3"));
         QCOMPARE(find<QLabel>("lblscript1")->text(), uploadPreview);

@@ -9,10 +9,10 @@
 #include "window_harness.h"
 
 using quillon::testing::WindowHarness;
+using quillon::testing::click;
 
 namespace {
 
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 // Every saved option of both pages, as the controls show it, to compare one
 // window with the next.
@@ -147,15 +147,17 @@ private:
         return harness_->find<Widget>(name);
     }
 
-    void write(const char* section, std::initializer_list<std::pair<const char*, const char*>> values) {
+    using Values = std::initializer_list<std::pair<const char*, const char*>>;
+
+    void write(const char* section, Values values) {
         for (const auto& [key, value] : values) {
             QVERIFY(harness_->store.write("Quillon", section, key, value));
         }
     }
-    void writeUpload(std::initializer_list<std::pair<const char*, const char*>> values) {
+    void writeUpload(Values values) {
         write("Upload", values);
     }
-    void writeDump(std::initializer_list<std::pair<const char*, const char*>> values) {
+    void writeDump(Values values) {
         write("Dump", values);
     }
 

@@ -13,6 +13,7 @@
 
 using quillon::command::TransferCommand;
 using quillon::testing::WindowHarness;
+using quillon::testing::click;
 using quillon::testing::clickFile;
 using quillon::testing::openFolder;
 using quillon::ui::DriveList;
@@ -21,7 +22,6 @@ using quillon::ui::FolderList;
 
 namespace {
 
-void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
 
 const QString kNotAtari = QStringLiteral("Please select an atari file only!");
 

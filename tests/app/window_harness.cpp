@@ -103,6 +103,10 @@ QString WindowHarness::makeFile(const QString& relative, qint64 bytes) const {
     return QFileInfo(path).canonicalFilePath();
 }
 
+void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
 bool clickFile(ui::FileList* list, const QString& name) { return clickEntry(list, name); }
 
 bool openFolder(ui::FolderList* list, const QString& name) {

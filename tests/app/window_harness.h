@@ -87,6 +87,7 @@ private:
 
 // Real input, as a user gives it. Each returns false when the control does
 // not offer what was asked for.
+void click(QWidget* widget);                                 // left button, in the middle
 bool clickFile(ui::FileList* list, const QString& name);
 bool openFolder(ui::FolderList* list, const QString& name);  // click, then Enter
 bool chooseTab(app::frmGameLoader& window, int index);       // click on the tab
