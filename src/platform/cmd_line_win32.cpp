@@ -58,7 +58,8 @@ bool isPlain(std::string_view text) {
         const bool letterOrDigit = (character >= 'A' && character <= 'Z') ||
                                    (character >= 'a' && character <= 'z') ||
                                    (character >= '0' && character <= '9');
-        if (!letterOrDigit && std::string_view("-_.:\\/+").find(character) == std::string_view::npos) {
+        if (!letterOrDigit &&
+            std::string_view("-_.:\\/+").find(character) == std::string_view::npos) {
             return false;
         }
     }
@@ -80,8 +81,9 @@ std::string quoted(std::string_view text) {
 }
 
 std::string prefixFor(std::string_view interpreter) {
-    const std::string named =
-        interpreter.find(' ') == std::string_view::npos ? std::string(interpreter) : quoted(interpreter);
+    const std::string named = interpreter.find(' ') == std::string_view::npos
+                                  ? std::string(interpreter)
+                                  : quoted(interpreter);
     return named + std::string(command::kRunPrefix.substr(kCommandCom.size()));
 }
 

@@ -38,8 +38,7 @@ bool startDetached(const std::wstring& interpreter, std::wstring line) {
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE,
-                          CREATE_NEW_CONSOLE, nullptr, nullptr,
-                          &startup, &process)) {
+                          CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
         return false;
     }
     ::CloseHandle(process.hThread);

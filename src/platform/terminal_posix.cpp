@@ -62,9 +62,12 @@ std::optional<FoundTerminal> findTerminal(std::string_view searchPath) {
 std::vector<std::string> terminalCommandLine(const FoundTerminal& terminal,
                                              const std::vector<std::string>& toolArguments) {
     std::vector<std::string> line = {
-        terminal.program,          std::string(terminal.runFlag),
-        "/bin/sh",                 "-c",
-        std::string(kKeepOpenScript), std::string(kScriptName),
+        terminal.program,
+        std::string(terminal.runFlag),
+        "/bin/sh",
+        "-c",
+        std::string(kKeepOpenScript),
+        std::string(kScriptName),
         std::string(command::kToolName),
     };
     line.insert(line.end(), toolArguments.begin(), toolArguments.end());

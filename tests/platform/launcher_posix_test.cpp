@@ -1,8 +1,7 @@
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <filesystem>
@@ -94,8 +93,7 @@ TEST_F(PosixLaunchTest, UploadArrivesAsTheNonEmptyFieldsThenThePath) {
     everything.type = "Linear";
     everything.writeOn = true;
     everything.writeAddress = "8000";
-    EXPECT_EQ(run(uploadForRun(everything)),
-              Arguments({"-r", "-f", "-l2", "-c1", "-w8000", path}));
+    EXPECT_EQ(run(uploadForRun(everything)), Arguments({"-r", "-f", "-l2", "-c1", "-w8000", path}));
 
     command::UploadSnapshot emptyAddress = firstItems;
     emptyAddress.doubleText = "Double ";

@@ -20,7 +20,9 @@ struct ArrivalCase {
     Arguments arguments;
 };
 
-void PrintTo(const ArrivalCase& example, std::ostream* out) { *out << example.what; }
+void PrintTo(const ArrivalCase& example, std::ostream* out) {
+    *out << example.what;
+}
 
 // Commands as both pages compose them, and texts that cmd.exe would act on;
 // each run that executed "echo>marker" would leave the marker in the
@@ -29,9 +31,7 @@ const ArrivalCase kArrivals[] = {
     {"upload, blanks in the path",
      {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"},
      {"-r", "-f", "-l2", "-c1", "-w8000", "C:\\My Roms\\Space Game.a78"}},
-    {"upload, empty write address and no short form",
-     {{"", "", "", "", "", "-w"}, ""},
-     {"-w", ""}},
+    {"upload, empty write address and no short form", {{"", "", "", "", "", "-w"}, ""}, {"-w", ""}},
     {"dump, every option",
      {{"-a", "-d", "", "-l2", "-c1", "-n1F", "-wC000", "-t26F8"}, "C:\\My Dumps\\cart one.a78"},
      {"-a", "-d", "-l2", "-c1", "-n1F", "-wC000", "-t26F8", "C:\\My Dumps\\cart one.a78"}},

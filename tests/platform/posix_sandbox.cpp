@@ -68,14 +68,20 @@ void PosixSandbox::installTool() const {
 void PosixSandbox::installTerminal(std::string_view name, std::string_view runFlag) const {
     const std::string done = (folder_ / "terminal-done").string();
     const std::string broken = (folder_ / "convention-broken").string();
-    writeScript(folder_ / name, "#!/bin/sh\n"
-                                "if [ \"$1\" != '" + std::string(runFlag) + "' ]; then\n"
-                                "  echo \"$1\" > '" + broken + "'\n"
-                                "  exit 2\n"
-                                "fi\n"
-                                "shift\n"
-                                "\"$@\"\n"
-                                "echo '" + std::string(name) + "' > '" + done + "'\n");
+    writeScript(folder_ / name,
+                "#!/bin/sh\n"
+                "if [ \"$1\" != '" +
+                    std::string(runFlag) +
+                    "' ]; then\n"
+                    "  echo \"$1\" > '" +
+                    broken +
+                    "'\n"
+                    "  exit 2\n"
+                    "fi\n"
+                    "shift\n"
+                    "\"$@\"\n"
+                    "echo '" +
+                    std::string(name) + "' > '" + done + "'\n");
 }
 
 void PosixSandbox::installShell() const {

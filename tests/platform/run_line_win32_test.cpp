@@ -18,7 +18,9 @@ struct LineCase {
     std::string line;
 };
 
-void PrintTo(const LineCase& example, std::ostream* out) { *out << example.what; }
+void PrintTo(const LineCase& example, std::ostream* out) {
+    *out << example.what;
+}
 
 class RunLineTest : public ::testing::TestWithParam<LineCase> {};
 
@@ -40,10 +42,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\MYROMS~1\\SPACEG~1.A78"},
                  "C:\\Windows\\command.com /k cartpipe  -r -f -l2 -c1 -w8000 "
                  "\"C:\\MYROMS~1\\SPACEG~1.A78\""},
-        LineCase{"dump with every option on, through cmd.exe",
-                 kCmd,
-                 {{"-a", "-d", "", "-l2", "-c1", "-n1F", "-wC000", "-t26F8"}, "C:\\My Dumps\\cart one.a78"},
-                 kCmd + " /k cartpipe -a -d  -l2 -c1 -n1F -wC000 -t26F8 \"C:\\My Dumps\\cart one.a78\""},
+        LineCase{
+            "dump with every option on, through cmd.exe",
+            kCmd,
+            {{"-a", "-d", "", "-l2", "-c1", "-n1F", "-wC000", "-t26F8"},
+             "C:\\My Dumps\\cart one.a78"},
+            kCmd + " /k cartpipe -a -d  -l2 -c1 -n1F -wC000 -t26F8 \"C:\\My Dumps\\cart one.a78\""},
         LineCase{"an empty short form still passes an empty argument",
                  kCmd,
                  {{"", "", "", "", "", "-w"}, ""},
@@ -52,10 +56,12 @@ INSTANTIATE_TEST_SUITE_P(
                  "C:\\Program Files\\System\\cmd.exe",
                  {{"-tTEST"}, "C:\\D.BIN"},
                  "\"C:\\Program Files\\System\\cmd.exe\" /k cartpipe -tTEST \"C:\\D.BIN\""},
-        LineCase{"interpreter operators in a field are quoted, not run",
-                 kCmd,
-                 {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
-                 kCmd + " /k cartpipe \"-tA&calc\" \"-w1|calc\" \"-n<x>\" \"-t^(x)\" \"C:\\a&b\\c.bin\""},
+        LineCase{
+            "interpreter operators in a field are quoted, not run",
+            kCmd,
+            {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
+            kCmd +
+                " /k cartpipe \"-tA&calc\" \"-w1|calc\" \"-n<x>\" \"-t^(x)\" \"C:\\a&b\\c.bin\""},
         LineCase{"blanks, separators and wildcards keep a field whole",
                  kCmd,
                  {{"-t26 F8", "-t;,=", "-t*?", "-t@x"}, "C:\\x.bin"},
@@ -76,7 +82,9 @@ struct RefusalCase {
     std::string character;
 };
 
-void PrintTo(const RefusalCase& example, std::ostream* out) { *out << example.what; }
+void PrintTo(const RefusalCase& example, std::ostream* out) {
+    *out << example.what;
+}
 
 class RunLineRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -88,19 +96,47 @@ TEST_P(RunLineRefusalTest, NamesTheFieldAndTheCharacter) {
         << result.refusal;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Refusals, RunLineRefusalTest,
-    ::testing::Values(
-        RefusalCase{"quote in the code", {{"", "-tA\"&calc&\""}, "C:\\x.bin"}, "cartridge code", "a double quote (\")"},
-        RefusalCase{"variable in the write address", {{"-w%PATH%"}, "C:\\x.bin"}, "write address", "a percent sign (%)"},
-        RefusalCase{"delayed variable in the bank", {{"-n!x!"}, "C:\\x.bin"}, "bank number", "an exclamation mark (!)"},
-        RefusalCase{"line feed in the code", {{"-tA\ncalc"}, "C:\\x.bin"}, "cartridge code", "a line break"},
-        RefusalCase{"carriage return in the code", {{"-tA\rcalc"}, "C:\\x.bin"}, "cartridge code", "a line break"},
-        RefusalCase{"NUL in the write address", {{std::string("-w1\0", 4)}, "C:\\x.bin"}, "write address", "a control character"},
-        RefusalCase{"escape in the bank", {{"-n\x1b"}, "C:\\x.bin"}, "bank number", "a control character"},
-        RefusalCase{"percent in the file", {{"-tTEST"}, "C:\\100%.bin"}, "file path", "a percent sign (%)"},
-        RefusalCase{"quote in the file", {{"-tTEST"}, "C:\\x\" & calc & \".bin"}, "file path", "a double quote (\")"},
-        RefusalCase{"exclamation mark in the file", {{"-tTEST"}, "C:\\hi!.bin"}, "file path", "an exclamation mark (!)"}));
+INSTANTIATE_TEST_SUITE_P(Refusals, RunLineRefusalTest,
+                         ::testing::Values(RefusalCase{"quote in the code",
+                                                       {{"", "-tA\"&calc&\""}, "C:\\x.bin"},
+                                                       "cartridge code",
+                                                       "a double quote (\")"},
+                                           RefusalCase{"variable in the write address",
+                                                       {{"-w%PATH%"}, "C:\\x.bin"},
+                                                       "write address",
+                                                       "a percent sign (%)"},
+                                           RefusalCase{"delayed variable in the bank",
+                                                       {{"-n!x!"}, "C:\\x.bin"},
+                                                       "bank number",
+                                                       "an exclamation mark (!)"},
+                                           RefusalCase{"line feed in the code",
+                                                       {{"-tA\ncalc"}, "C:\\x.bin"},
+                                                       "cartridge code",
+                                                       "a line break"},
+                                           RefusalCase{"carriage return in the code",
+                                                       {{"-tA\rcalc"}, "C:\\x.bin"},
+                                                       "cartridge code",
+                                                       "a line break"},
+                                           RefusalCase{"NUL in the write address",
+                                                       {{std::string("-w1\0", 4)}, "C:\\x.bin"},
+                                                       "write address",
+                                                       "a control character"},
+                                           RefusalCase{"escape in the bank",
+                                                       {{"-n\x1b"}, "C:\\x.bin"},
+                                                       "bank number",
+                                                       "a control character"},
+                                           RefusalCase{"percent in the file",
+                                                       {{"-tTEST"}, "C:\\100%.bin"},
+                                                       "file path",
+                                                       "a percent sign (%)"},
+                                           RefusalCase{"quote in the file",
+                                                       {{"-tTEST"}, "C:\\x\" & calc & \".bin"},
+                                                       "file path",
+                                                       "a double quote (\")"},
+                                           RefusalCase{"exclamation mark in the file",
+                                                       {{"-tTEST"}, "C:\\hi!.bin"},
+                                                       "file path",
+                                                       "an exclamation mark (!)"}));
 
 }  // namespace
 }  // namespace quillon::platform

@@ -31,7 +31,8 @@ std::string descriptorList() {
 std::string standardInput() {
     char target[4096] = {};
     const ssize_t length = ::readlink("/proc/self/fd/0", target, sizeof target - 1);
-    return length < 0 ? std::string("closed") : std::string(target, static_cast<std::size_t>(length));
+    return length < 0 ? std::string("closed")
+                      : std::string(target, static_cast<std::size_t>(length));
 }
 
 // Written under another name and renamed, so a reader never sees half.
@@ -61,7 +62,7 @@ int main(int argc, char** argv) {
         arguments += argv[index];
         arguments += '\0';
     }
-    const bool written = writeWhole(std::string(record) + ".facts", facts) &&
-                         writeWhole(record, arguments);
+    const bool written =
+        writeWhole(std::string(record) + ".facts", facts) && writeWhole(record, arguments);
     return written ? 0 : 1;
 }

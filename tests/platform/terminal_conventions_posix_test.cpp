@@ -77,11 +77,11 @@ TEST_P(TerminalPreferenceTest, TakesTheFirstInTheOrderOfPreference) {
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, TerminalPreferenceTest,
-    ::testing::Values(
-        Preference{{{"xterm", "-e"}, {"x-terminal-emulator", "-e"}}, "x-terminal-emulator"},
-        Preference{{{"konsole", "-e"}, {"gnome-terminal", "--"}}, "gnome-terminal"},
-        Preference{{{"xterm", "-e"}, {"xfce4-terminal", "-x"}}, "xfce4-terminal"},
-        Preference{{{"xterm", "-e"}, {"konsole", "-e"}}, "konsole"}));
+    ::testing::Values(Preference{{{"xterm", "-e"}, {"x-terminal-emulator", "-e"}},
+                                 "x-terminal-emulator"},
+                      Preference{{{"konsole", "-e"}, {"gnome-terminal", "--"}}, "gnome-terminal"},
+                      Preference{{{"xterm", "-e"}, {"xfce4-terminal", "-x"}}, "xfce4-terminal"},
+                      Preference{{{"xterm", "-e"}, {"konsole", "-e"}}, "konsole"}));
 
 TEST(TerminalSearchTest, NoTerminalStartsNothing) {
     test::PosixSandbox sandbox;
@@ -99,9 +99,9 @@ TEST(TerminalSearchTest, ATerminalThatIsNotExecutableIsPassedOver) {
     sandbox.installTool();
     sandbox.installShell();
     sandbox.installTerminal("x-terminal-emulator", "-e");
-    std::filesystem::permissions(sandbox.folder() / "x-terminal-emulator",
-                                 std::filesystem::perms::owner_read |
-                                     std::filesystem::perms::owner_write);
+    std::filesystem::permissions(
+        sandbox.folder() / "x-terminal-emulator",
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     sandbox.installTerminal("xterm", "-e");
 
     ASSERT_EQ(makeSystemLauncher()->start(kCommand).status, Status::Started);

@@ -1,6 +1,7 @@
 #include "win32_sandbox.h"
 
 #include <windows.h>
+// after windows.h, whose types it uses
 #include <tlhelp32.h>
 
 #include <chrono>
@@ -35,7 +36,8 @@ void endInterpretersWeStarted() {
          more = ::Process32NextW(snapshot, &entry)) {
         if (entry.th32ParentProcessID == ::GetCurrentProcessId() &&
             ::lstrcmpiW(entry.szExeFile, L"cmd.exe") == 0) {
-            if (const HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
+            if (const HANDLE process =
+                    ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID)) {
                 ::TerminateProcess(process, 0);
                 ::CloseHandle(process);
             }
