@@ -1,10 +1,11 @@
 #include "ui/file_list.h"
 
+#include "ui/listing_order.h"
+
 #include <QDirIterator>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QStringListModel>
-#include <algorithm>
 
 namespace quillon::ui {
 
@@ -25,10 +26,6 @@ QStringList readFileNames(const QString& folder) {
         entries.next();
         names.append(entries.fileName());
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int order = a.compare(b, Qt::CaseInsensitive);
-        return order != 0 ? order < 0 : a < b;
-    });
     return names;
 }
 
@@ -78,6 +75,9 @@ void FileList::showMatches() {
             shown.append(name);
         }
     }
+    // Only what is shown is sorted: a thousand ROMs among a hundred thousand
+    // files cost a thousand names' sorting.
+    sortForListing(shown);
     // A new list starts with no entry chosen, and that is no user's choice.
     quiet_ = true;
     model_->setStringList(shown);
