@@ -99,14 +99,17 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, i
 QComboBox* comboBox(QWidget* parent, const char* name, std::span<const std::string_view> items,
                     const QString& accessibleName, int left, int top, int width, int height) {
     auto* result = placed(new QComboBox(parent), name, left, top, width, height);
-    result->setEditable(true);
-    result->setInsertPolicy(QComboBox::NoInsert);
     // Qt's own completer fills in typed text from the list ("2" becomes
     // "262K"), and without a completer Enter matches the list ignoring case.
-    // A case-sensitive completer that offers nothing keeps the text as typed.
-    auto* exact = new QCompleter(QStringList(), result);
+    // A case-sensitive completer that offers nothing keeps the text as typed;
+    // given to the edit field before the box becomes editable, it also spares
+    // building the default completer only to replace it.
+    auto* edit = new QLineEdit(result);
+    auto* exact = new QCompleter(static_cast<QAbstractItemModel*>(nullptr), edit);
     exact->setCaseSensitivity(Qt::CaseSensitive);
-    result->setCompleter(exact);
+    edit->setCompleter(exact);
+    result->setLineEdit(edit);
+    result->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string_view item : items) {
         result->addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
     }

@@ -34,7 +34,6 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
     c.Dir1 = new ui::FolderList(page);
     c.Dir1->setObjectName(QStringLiteral("Dir1"));
     c.Dir1->setGeometry(ui::twipsRect(180, 660, 2415, 1440));
-    c.Dir1->setPath(QDir::currentPath());
 
     c.cboConType = f::comboBox(page, "cboConType", command::kCartridgeCodes,
                                QStringLiteral("Cartridge code"), 3420, 1620, 975, 315);

@@ -34,7 +34,6 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
     c.Dir2 = new ui::FolderList(page);
     c.Dir2->setObjectName(QStringLiteral("Dir2"));
     c.Dir2->setGeometry(ui::twipsRect(420, 660, 2055, 1215));
-    c.Dir2->setPath(QDir::currentPath());
 
     c.lblName = f::boxedLabel(page, "lblName", 2580, 1500, 1275, 495);
     c.lblSize = f::boxedLabel(page, "lblSize", 3960, 1500, 1275, 495);
