@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+
+#include "harness.h"
+
+namespace quillon::bench {
+
+// The folders the figures work in, made once per run.
+struct Workspace {
+    std::filesystem::path root;       // a temporary folder
+    std::filesystem::path bigFolder;  // 100 000 files, 1 000 of them ROMs
+    std::filesystem::path emptyFolder;
+    std::filesystem::path startFolder;  // 1 000 files, the current folder at start-up
+};
+
+Figure folderChangeFigure(const Workspace& workspace, bool allFiles);
+Figure startUpFigure(const Workspace& workspace);
+Figure writeAddressKeyFigure(const Workspace& workspace);
+Figure previewCompositionFigure();
+
+// Peak resident memory (kB) of a child process that shows the window on the
+// big folder, or the bare window; -1 when the child failed.
+long peakMemoryOfChild(const Workspace& workspace, bool window);
+
+// What such a child does: builds what it was asked for, shows it, and prints
+// its peak resident memory.
+int runMemoryChild(const std::filesystem::path& folder, bool window);
+
+}  // namespace quillon::bench

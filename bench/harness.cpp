@@ -1,0 +1,56 @@
+#include "harness.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace quillon::bench {
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    if (values.size() % 2 == 1) return values[middle];
+    return (values[middle - 1] + values[middle]) / 2.0;
+}
+
+}  // namespace
+
+Result runFigure(const Figure& figure, int rounds) {
+    // Warm caches (directory entries, fonts, allocator) for both sides alike.
+    figure.baseline();
+    figure.measured();
+    std::vector<double> ratios;
+    ratios.reserve(static_cast<std::size_t>(rounds));
+    for (int round = 0; round < rounds; ++round) {
+        // Alternate which side goes first, so neither always gets the warmer
+        // machine.
+        double base = 0;
+        double work = 0;
+        if (round % 2 == 0) {
+            base = figure.baseline();
+            work = figure.measured();
+        } else {
+            work = figure.measured();
+            base = figure.baseline();
+        }
+        ratios.push_back(work / std::max(base, 1e-9));
+    }
+    return Result{figure.name, median(std::move(ratios)), figure.target};
+}
+
+Result ratioResult(std::string name, double measured, double baseline, double target) {
+    return Result{std::move(name), measured / std::max(baseline, 1e-9), target};
+}
+
+void printResults(const std::vector<Result>& results) {
+    int met = 0;
+    for (const Result& result : results) {
+        if (result.met()) ++met;
+        std::printf("%-44s ratio %6.2f   target <= %4.2f   %s\n", result.name.c_str(), result.ratio,
+                    result.target, result.met() ? "met" : "MISSED");
+    }
+    std::printf("figures: %d met, %d missed\n", met, static_cast<int>(results.size()) - met);
+    std::fflush(stdout);
+}
+
+}  // namespace quillon::bench

@@ -1,0 +1,67 @@
+// Measures the window's work against baselines from the same run and prints
+// one line per figure: name, median ratio, target.
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+
+#include "figures.h"
+#include "rom_folder.h"
+
+using namespace quillon::bench;
+
+namespace {
+
+constexpr int kRounds = 11;
+
+// Settings go to a folder of the run's own: the figures are for a first
+// start with nothing saved, and must not touch the user's options.
+void isolateSettings(const QString& folder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    QTemporaryDir scratch;
+    if (!scratch.isValid()) return 1;
+    isolateSettings(scratch.filePath(QStringLiteral("settings")));
+
+    if (argc == 4 && std::strcmp(argv[1], "--memory-child") == 0) {
+        return runMemoryChild(argv[3], std::strcmp(argv[2], "window") == 0);
+    }
+
+    const std::filesystem::path root = scratch.path().toStdString();
+    std::printf("creating folders in %s ...\n", root.string().c_str());
+    std::fflush(stdout);
+    const RomFolder big(root, "big", 100000, 1000);
+    const RomFolder empty(root, "empty", 0, 0);
+    const RomFolder start(root, "start", 1000, 10);
+    const Workspace workspace{root, big.path(), empty.path(), start.path()};
+    QDir::setCurrent(QString::fromStdString(start.path().string()));
+
+    std::vector<Result> results;
+    results.push_back(runFigure(folderChangeFigure(workspace, false), kRounds));
+    results.push_back(runFigure(folderChangeFigure(workspace, true), kRounds));
+    results.push_back(runFigure(startUpFigure(workspace), kRounds));
+    results.push_back(runFigure(writeAddressKeyFigure(workspace), kRounds));
+    results.push_back(runFigure(previewCompositionFigure(), kRounds));
+
+    const long windowKb = peakMemoryOfChild(workspace, true);
+    const long bareKb = peakMemoryOfChild(workspace, false);
+    if (windowKb < 0 || bareKb < 0) {
+        std::fprintf(stderr, "memory: a child process failed\n");
+        return 1;
+    }
+    std::printf("peak resident memory: window %ld kB, bare window %ld kB\n", windowKb, bareKb);
+    results.push_back(ratioResult("peak memory, window on 100 000 files",
+                                  static_cast<double>(windowKb), static_cast<double>(bareKb), 1.5));
+    printResults(results);
+    return 0;
+}

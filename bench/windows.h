@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+#include <QWidget>
+
+#include "app/frm_game_loader.h"
+#include "platform/launcher.h"
+#include "ui/drive_source.h"
+#include "ui/qsettings_store.h"
+
+namespace quillon::bench {
+
+// The real window with the system's services, as main builds it.
+class LoaderWindow {
+public:
+    LoaderWindow();
+    app::frmGameLoader& window() { return *window_; }
+
+private:
+    ui::QSettingsStore store_;
+    std::unique_ptr<platform::ToolLauncher> launcher_;
+    std::unique_ptr<ui::DriveSource> drives_;
+    std::unique_ptr<app::frmGameLoader> window_;
+};
+
+// The baseline window: a tab bar, two frames and as many plain widgets as
+// the real window has controls, built without any rule or file access.
+std::unique_ptr<QWidget> makeBareWindow();
+
+// Shows a window and returns once the platform has exposed it.
+void showAndWait(QWidget& window);
+
+}  // namespace quillon::bench
