@@ -16,6 +16,9 @@ struct Workspace {
 
 Figure folderChangeFigure(const Workspace& workspace, bool allFiles);
 Figure startUpFigure(const Workspace& workspace);
+// Where start-up time goes: the same window against its own controls built
+// without handlers, start-up or saved options.
+Figure startUpAgainstControlsFigure(const Workspace& workspace);
 Figure writeAddressKeyFigure(const Workspace& workspace);
 Figure previewCompositionFigure();
 

@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
     results.push_back(runFigure(folderChangeFigure(workspace, false), kRounds));
     results.push_back(runFigure(folderChangeFigure(workspace, true), kRounds));
     results.push_back(runFigure(startUpFigure(workspace), kRounds));
+    results.push_back(runFigure(startUpAgainstControlsFigure(workspace), kRounds));
     results.push_back(runFigure(writeAddressKeyFigure(workspace), kRounds));
     results.push_back(runFigure(previewCompositionFigure(), kRounds));
 

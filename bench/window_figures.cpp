@@ -78,6 +78,28 @@ Figure startUpFigure(const Workspace& workspace) {
     return figure;
 }
 
+Figure startUpAgainstControlsFigure(const Workspace& workspace) {
+    auto drives = std::shared_ptr<ui::DriveSource>(ui::makeSystemDriveSource());
+    Figure figure;
+    figure.name = "start-up, against its controls unwired";
+    figure.target = 1.5;
+    figure.measured = [workspace] {
+        QDir::setCurrent(native(workspace.startFolder));
+        return timed([] {
+            LoaderWindow loader;
+            showAndWait(loader.window());
+        });
+    };
+    figure.baseline = [workspace, drives] {
+        QDir::setCurrent(native(workspace.startFolder));
+        return timed([&] {
+            auto unwired = makeUnwiredWindow(*drives);
+            showAndWait(*unwired);
+        });
+    };
+    return figure;
+}
+
 Figure writeAddressKeyFigure(const Workspace& workspace) {
     QDir::setCurrent(native(workspace.startFolder));
     auto loader = std::make_shared<LoaderWindow>();

@@ -38,6 +38,13 @@ std::unique_ptr<QWidget> makeBareWindow() {
     return window;
 }
 
+std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives) {
+    auto window = std::make_unique<QWidget>();
+    window->setFixedSize(382, 386);
+    app::buildControls(window.get(), drives);
+    return window;
+}
+
 void showAndWait(QWidget& window) {
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) std::abort();

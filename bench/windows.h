@@ -28,6 +28,10 @@ private:
 // the real window has controls, built without any rule or file access.
 std::unique_ptr<QWidget> makeBareWindow();
 
+// The real window's controls, as laid out, with no handler connected and no
+// start-up run: what the toolkit alone costs for them.
+std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives);
+
 // Shows a window and returns once the platform has exposed it.
 void showAndWait(QWidget& window);
 
