@@ -75,6 +75,8 @@ mkdir -p "$windows_dir"
     wineserver -w
   fi
   # One persistent server for the whole phase spares each test its start-up.
+  # One left by an interrupted run of this prefix would refuse a second.
+  wineserver -k 2> /dev/null || true
   wineserver -p
   trap 'wineserver -k || true' EXIT
   # Wine's background services outlive the program that starts them and keep
