@@ -36,7 +36,9 @@ else()
   # The action buttons start the tool in a terminal emulator; the window
   # itself runs without one, so it is recommended rather than required. Any
   # x-terminal-emulator will do, xterm is apt's pick when none is there.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xterm | x-terminal-emulator")
+  # Liberation Sans has the widths the fixed layout was drawn for; without it
+  # the desktop's font may cut a caption short.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xterm | x-terminal-emulator, fonts-liberation")
 endif()
 
 include(CPack)

@@ -13,10 +13,9 @@ run_packages=(
   cmake ninja-build g++ make
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
   # Qt draws text with fontconfig; without a single font, labels measure
-  # zero and the window looks empty.
-  fonts-dejavu-core
-  # The benchmark is part of every build with the window.
-  libbenchmark-dev
+  # zero and the window looks empty. Liberation Sans has the widths the
+  # fixed layout was drawn for, so no caption is cut off.
+  fonts-dejavu-core fonts-liberation
 )
 
 test_packages=(

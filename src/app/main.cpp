@@ -12,6 +12,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setOrganizationName(QStringLiteral("Quillon"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
+    // Lets Wayland compositors and task bars match the window to its menu
+    // entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
 
     quillon::ui::QSettingsStore store;
     const std::unique_ptr<quillon::platform::ToolLauncher> launcher =
