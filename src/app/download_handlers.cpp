@@ -35,16 +35,20 @@ void frmGameLoader::cboConType_Change() {
 // No preview of its own: the destination text that the folder change
 // rewrites brings it.
 void frmGameLoader::Drive1_Change() {
-    ui::DriveList* drive = c_.down.Drive1;
+    if (openDrive(c_.down.Drive1, c_.down.Dir1, strDrive1)) {
+        strDrive1 = c_.down.Drive1->drive();
+    }
+}
+
+// A drive that is not ready is reported, and the list is set back to the
+// last good drive, which runs the drive change again and opens that one.
+bool frmGameLoader::openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood) {
     if (!drive->currentReady()) {
         ui::showMessage(this, QStringLiteral("Drive not ready"));
-        drive->setDrive(strDrive1);
-        return;
+        drive->setDrive(lastGood);
+        return false;
     }
-    if (!c_.down.Dir1->setPath(folderOnDrive(*drive, *c_.down.Dir1))) {
-        return;
-    }
-    strDrive1 = drive->drive();
+    return folders->setPath(folderOnDrive(*drive, *folders));
 }
 
 // The folder replaces the whole destination, a typed name included, and

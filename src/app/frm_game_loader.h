@@ -11,6 +11,8 @@
 class QCheckBox;
 class QLineEdit;
 
+class QPushButton;
+
 namespace quillon::settings {
 class SettingsStore;
 }
@@ -89,11 +91,16 @@ private:
     void flbOpen_Click();
     void cmdView1_Click();
     void cmdView2_Click();
+    void switchFileView(const QString& pattern, QPushButton* pressed, QPushButton* twin);
 
     // The destination of the download page.
     void Drive1_Change();
     void Dir1_Change();
     void txtFileInput_Change();
+
+    // Both pages' drive lists: opens the chosen drive in the page's folder
+    // list; false when it was not opened.
+    bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood);
 
     // What the three hex fields share; each handler above names its field.
     struct HexFieldControls {

@@ -28,29 +28,29 @@ void apply(QWidget* control, const settings::ControlSetting& value) {
 
 }  // namespace
 
+// What a page saves is part of what its command is composed from; reading it
+// through the same snapshot keeps the two from drifting apart.
 settings::UploadOptions uploadOptions(const UploadControls& page) {
-    settings::UploadOptions options;
-    options.fast = isChecked(page.chkFast);
-    options.writeOn = isChecked(page.chkHexx);
-    options.writeAddress = utf8(page.txtHexx->text());
-    options.doubleText = utf8(page.cboDouble->currentText());
-    options.port = utf8(page.cboLPT->currentText());
-    options.type = utf8(page.cboType->currentText());
-    return options;
+    const command::UploadSnapshot now = uploadSnapshot(page);
+    return {.fast = now.fast,
+            .writeOn = now.writeOn,
+            .writeAddress = now.writeAddress,
+            .doubleText = now.doubleText,
+            .port = now.port,
+            .type = now.type};
 }
 
 settings::DumpOptions dumpOptions(const DumpControls& page) {
-    settings::DumpOptions options;
-    options.alternate = isChecked(page.chkAlternate2);
-    options.writeOn = isChecked(page.chkHexx2);
-    options.writeAddress = utf8(page.txtHexx2->text());
-    options.bankOn = isChecked(page.chkShortHexx);
-    options.bank = utf8(page.txtShortHexx->text());
-    options.doubleText = utf8(page.cboDouble2->currentText());
-    options.port = utf8(page.cboLPT2->currentText());
-    options.type = utf8(page.cboType2->currentText());
-    options.code = utf8(page.cboConType->currentText());
-    return options;
+    const command::DumpSnapshot now = dumpSnapshot(page);
+    return {.alternate = now.alternate,
+            .writeOn = now.writeOn,
+            .writeAddress = now.writeAddress,
+            .bankOn = now.bankOn,
+            .bank = now.bank,
+            .doubleText = now.doubleText,
+            .port = now.port,
+            .type = now.type,
+            .code = now.code};
 }
 
 void applySettings(QWidget* window, const std::vector<settings::ControlSetting>& values) {

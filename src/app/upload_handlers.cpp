@@ -48,19 +48,12 @@ void frmGameLoader::startTool(const command::TransferCommand& command) {
     }
 }
 
+// Opening the folder runs Dir2_Change before the drive is noted.
 void frmGameLoader::Drive2_Change() {
-    ui::DriveList* drive = c_.up.Drive2;
-    if (!drive->currentReady()) {
-        ui::showMessage(this, QStringLiteral("Drive not ready"));
-        // Setting it back opens the last good drive again, through this handler.
-        drive->setDrive(strDrive2);
+    if (!openDrive(c_.up.Drive2, c_.up.Dir2, strDrive2)) {
         return;
     }
-    // Opening the folder runs Dir2_Change before the drive is noted.
-    if (!c_.up.Dir2->setPath(folderOnDrive(*drive, *c_.up.Dir2))) {
-        return;
-    }
-    strDrive2 = drive->drive();
+    strDrive2 = c_.up.Drive2->drive();
     LabelChange1();
 }
 
@@ -111,32 +104,26 @@ void frmGameLoader::flbOpen_Click() {
 }
 
 void frmGameLoader::cmdView1_Click() {
-    UploadControls& up = c_.up;
-    const bool keyboardHere = up.cmdView1->hasFocus();
-    up.flbOpen->setPattern(kAllFiles);
-    up.cmdView1->setEnabled(false);
-    up.cmdView1->hide();
-    up.cmdView2->setEnabled(true);
-    up.cmdView2->show();
-    if (keyboardHere) {
-        up.cmdView2->setFocus();  // the button took its twin's place
-    }
-    up.cmdPlay->setEnabled(false);
-    up.lblName->clear();
-    up.lblSize->clear();
-    LabelChange1();
+    switchFileView(kAllFiles, c_.up.cmdView1, c_.up.cmdView2);
 }
 
 void frmGameLoader::cmdView2_Click() {
+    switchFileView(kAtariFiles, c_.up.cmdView2, c_.up.cmdView1);
+}
+
+// The two view buttons share one place: the one pressed gives way to its
+// twin, and the list's new view leaves no ROM chosen on screen.
+void frmGameLoader::switchFileView(const QString& pattern, QPushButton* pressed,
+                                   QPushButton* twin) {
     UploadControls& up = c_.up;
-    const bool keyboardHere = up.cmdView2->hasFocus();
-    up.flbOpen->setPattern(kAtariFiles);
-    up.cmdView2->setEnabled(false);
-    up.cmdView2->hide();
-    up.cmdView1->setEnabled(true);
-    up.cmdView1->show();
+    const bool keyboardHere = pressed->hasFocus();
+    up.flbOpen->setPattern(pattern);
+    pressed->setEnabled(false);
+    pressed->hide();
+    twin->setEnabled(true);
+    twin->show();
     if (keyboardHere) {
-        up.cmdView1->setFocus();
+        twin->setFocus();
     }
     up.cmdPlay->setEnabled(false);
     up.lblName->clear();
