@@ -34,59 +34,41 @@ TEST(HexKeyFilter, PassesExactlyHexDigitsAndBackspace) {
     }
 }
 
-// While the option is on, the flag follows the count against the field's own length (four,
-// or two for the bank), also past it; while off, the flag keeps its value.
-TEST(HexChangeRule, FlagFollowsTheCountOnlyWhileChecked) {
+// A change of text: while the option is on the flag follows the count against the field's own
+// length (four, or two for the bank), also past it; while off the flag keeps its value.
+// A click: switching on shows the box, focuses it for the bank only, and completes the field and
+// recomposes the preview only when its text is long enough; switching off always does both.
+TEST(HexFieldRules, ChangeAndClick) {
     struct Row {
         HexFieldId id;
         bool checked;
         std::size_t characters;
         bool flagBefore;
-        bool flagAfter;
+        bool flagAfterChange;
+        ClickOutcome click;  // box shown, focus, flag, preview recomposed
     };
     const std::vector<Row> rows = {
-        {UploadWrite, true, 0, true, false}, {UploadWrite, true, 3, true, false},
-        {UploadWrite, true, 4, false, true}, {UploadWrite, true, 5, false, true},
-        {UploadWrite, false, 0, true, true}, {UploadWrite, false, 2, false, false},
-        {DumpWrite, true, 3, true, false},   {DumpWrite, true, 4, false, true},
-        {DumpWrite, false, 1, true, true},   {DumpBank, true, 1, true, false},
-        {DumpBank, true, 2, false, true},    {DumpBank, false, 1, true, true},
-        {DumpBank, false, 2, false, false},
+        {UploadWrite, true, 0, true, false, {true, false, false, false}},
+        {UploadWrite, true, 3, true, false, {true, false, false, false}},
+        {UploadWrite, true, 4, false, true, {true, false, true, true}},
+        {UploadWrite, true, 5, false, true, {true, false, true, true}},
+        {UploadWrite, false, 0, true, true, {false, false, true, true}},
+        {UploadWrite, false, 4, false, false, {false, false, true, true}},
+        {DumpWrite, true, 3, true, false, {true, false, false, false}},
+        {DumpWrite, true, 4, false, true, {true, false, true, true}},
+        {DumpWrite, false, 1, false, false, {false, false, true, true}},
+        {DumpBank, true, 1, true, false, {true, true, false, false}},
+        {DumpBank, true, 2, false, true, {true, true, true, true}},
+        {DumpBank, false, 1, true, true, {false, false, true, true}},
+        {DumpBank, false, 2, false, false, {false, false, true, true}},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(flagAfterChange(hexFieldSpec(row.id), row.checked, row.characters,
-                                  row.flagBefore),
-                  row.flagAfter)
-            << nameOf(row.id) << ", checked " << row.checked << ", " << row.characters
-            << " characters, flag before " << row.flagBefore;
-    }
-}
-
-// Switching on shows the box, focuses it for the bank only, and completes the field (and
-// recomposes the preview) only when its text is long enough; switching off always does both.
-TEST(HexClickRule, OutcomeOfSwitchingOnAndOff) {
-    struct Row {
-        HexFieldId id;
-        bool checked;
-        std::size_t characters;
-        ClickOutcome outcome;  // box shown, focus, flag, preview recomposed
-    };
-    const std::vector<Row> rows = {
-        {UploadWrite, true, 3, {true, false, false, false}},
-        {UploadWrite, true, 4, {true, false, true, true}},
-        {UploadWrite, false, 0, {false, false, true, true}},
-        {UploadWrite, false, 4, {false, false, true, true}},
-        {DumpWrite, true, 2, {true, false, false, false}},
-        {DumpWrite, true, 4, {true, false, true, true}},
-        {DumpWrite, false, 3, {false, false, true, true}},
-        {DumpBank, true, 1, {true, true, false, false}},
-        {DumpBank, true, 2, {true, true, true, true}},
-        {DumpBank, false, 1, {false, false, true, true}},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(clickOutcome(hexFieldSpec(row.id), row.checked, row.characters), row.outcome)
-            << nameOf(row.id) << ", checked " << row.checked << ", " << row.characters
-            << " characters";
+        SCOPED_TRACE(nameOf(row.id) + ", checked " + std::to_string(row.checked) + ", " +
+                     std::to_string(row.characters) + " characters");
+        const HexFieldSpec& field = hexFieldSpec(row.id);
+        EXPECT_EQ(flagAfterChange(field, row.checked, row.characters, row.flagBefore),
+                  row.flagAfterChange);
+        EXPECT_EQ(clickOutcome(field, row.checked, row.characters), row.click);
     }
 }
 
