@@ -24,7 +24,7 @@ TEST(CodePoints, CountAndCutWholeCharacters) {
         {"abc", 3, "abc", ""}, {".bin", 4, ".bin", ""},
         {"spiel-ä.bin", 11, ".bin", "spiel-ä"}, {"game.bïn", 8, ".bïn", "game"},
         {"x.日本語", 5, ".日本語", "x"}, {"a\xF0\x9F\x8E\xAE.a7", 5, "\xF0\x9F\x8E\xAE.a7", "a"},
-        {"a\x80z", 3, "a\x80z", ""}, {"\xC0\xAF", 2, "\xC0\xAF", ""},
+        {"a\x80z", 3, "a\x80z", ""}, {"\xC0\xAF\xE0\x80\xAF", 5, "\xAF\xE0\x80\xAF", "\xC0"},
         {"\xED\xA0\x80", 3, "\xED\xA0\x80", ""}, {"\xF4\x90\x80\x80", 4, "\xF4\x90\x80\x80", ""},
         {"\xC3(ab\xE2\x82", 6, "ab\xE2\x82", "\xC3("}, {"a\xFF" "bcd", 5, "\xFF" "bcd", "a"},
     };
