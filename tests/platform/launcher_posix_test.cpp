@@ -1,218 +1,348 @@
+// The POSIX launcher started for real, against stand-in terminals, a recording
+// stand-in tool and a stand-in user shell.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <stdexcept>
 #include <string>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "command/page_commands.h"
 #include "platform/launcher.h"
-#include "posix_sandbox.h"
+
+// Page snapshots are written with designated initializers: the fields left
+// out keep their defaults on purpose.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 namespace quillon::platform {
 namespace {
 
-using Status = LaunchOutcome::Status;
+namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
+using Status = LaunchOutcome::Status;
+
+std::string readWhole(const fs::path& path) {
+    std::ostringstream content;
+    content << std::ifstream(path, std::ios::binary).rdbuf();
+    return content.str();
+}
+
+// A temporary folder that is, for the life of the object, the working folder
+// (where an injected command would leave its marker) and the whole PATH, so
+// that only the stand-ins put in it can be found: the tool and the user's
+// shell from the start, terminals on request.
+class Sandbox {
+public:
+    Sandbox() {
+        std::string name = fs::temp_directory_path() / "quillon-platform-XXXXXX";
+        if (::mkdtemp(name.data()) == nullptr) {
+            throw std::runtime_error("cannot make a temporary folder");
+        }
+        folder_ = name;
+        fs::current_path(folder_);
+        setEnvironment("PATH", folder_);
+        setEnvironment("SHELL", folder_ / "user-shell");
+        setEnvironment("QUILLON_TEST_RECORD", folder_ / "record");
+        fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder_ / "cartpipe");
+        writeScript("user-shell", ": > '" + (folder_ / "shell-ran").string() + "'");
+    }
+    ~Sandbox() {
+        for (const auto& [name, value] : savedEnvironment_) {
+            if (value) {
+                ::setenv(name.c_str(), value->c_str(), 1);
+            } else {
+                ::unsetenv(name.c_str());
+            }
+        }
+        std::error_code ignored;
+        fs::current_path(fs::temp_directory_path(), ignored);
+        fs::remove_all(folder_, ignored);
+    }
+    Sandbox(const Sandbox&) = delete;
+    Sandbox& operator=(const Sandbox&) = delete;
+
+    const fs::path& folder() const { return folder_; }
+
+    // A stand-in terminal that runs what follows `runFlag`, then notes its
+    // name in "terminal-done"; handed another flag, it notes that instead.
+    void installTerminal(const std::string& name, const std::string& runFlag) const {
+        const std::string done = "'" + (folder_ / "terminal-done").string() + "'";
+        writeScript(name, "if [ \"$1\" != '" + runFlag + "' ]; then\n  echo \"" + name +
+                              " was given $1\" > " + done + "\n  exit 2\nfi\nshift\n\"$@\"\necho " +
+                              name + " > " + done);
+    }
+
+    // Waits (bounded) for the terminal to finish; its note, or nothing.
+    std::optional<std::string> awaitTerminal() const {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (std::chrono::steady_clock::now() < deadline) {
+            if (std::string note = readWhole(folder_ / "terminal-done"); note.ends_with('\n')) {
+                note.pop_back();
+                return note;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return std::nullopt;
+    }
+
+    // What the tool recorded: three facts of its start, then its arguments.
+    Arguments toolRecord() const {
+        if (!exists("record")) {
+            return {"<the tool did not run>"};
+        }
+        Arguments record;
+        std::istringstream text(readWhole(folder_ / "record"));
+        for (std::string field; std::getline(text, field, '\0');) {
+            record.push_back(field);
+        }
+        return record;
+    }
+    Arguments toolArguments() const {
+        const Arguments record = toolRecord();
+        return record.size() < 3 ? record : Arguments(record.begin() + 3, record.end());
+    }
+
+    bool exists(const std::string& name) const {
+        return fs::exists(fs::symlink_status(folder_ / name));
+    }
+
+    // Forgets the last run, for the next start.
+    void clearRun() const {
+        for (const char* name : {"record", "terminal-done", "shell-ran"}) {
+            fs::remove(folder_ / name);
+        }
+    }
+
+private:
+    void setEnvironment(const std::string& name, const fs::path& value) {
+        const char* old = std::getenv(name.c_str());
+        savedEnvironment_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        ::setenv(name.c_str(), value.c_str(), 1);
+    }
+    void writeScript(const std::string& name, const std::string& body) const {
+        std::ofstream(folder_ / name, std::ios::binary) << "#!/bin/sh\n" << body << "\n";
+        fs::permissions(folder_ / name, fs::perms::owner_all);
+    }
+
+    fs::path folder_;
+    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment_;
+};
 
 const std::array<std::string, 3> kDoubleItems = {"No Double", "Double ", "Reverse"};
 
-// A sandbox with a terminal, the tool and a shell, and the launcher the
-// window would use.
-class PosixLaunchTest : public ::testing::Test {
+class PosixLauncherTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        sandbox_.installTool();
-        sandbox_.installShell();
-        sandbox_.installTerminal("xterm", "-e");
-    }
+    PosixLauncherTest() { sandbox_.installTerminal("xterm", "-e"); }
 
     // Starts `command` and waits for the terminal; what the tool received.
     Arguments run(const command::TransferCommand& command) {
         sandbox_.clearRun();
         const LaunchOutcome outcome = launcher_->start(command);
         EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
-        EXPECT_TRUE(sandbox_.awaitTerminal().has_value());
+        EXPECT_EQ(sandbox_.awaitTerminal(), "xterm");
         return sandbox_.toolArguments();
     }
 
-    std::string makeRom(const std::string& folderName, const std::string& fileName) {
-        const std::filesystem::path folder = sandbox_.folder() / folderName;
-        std::filesystem::create_directories(folder);
-        std::ofstream(folder / fileName) << "rom";
-        return folder.string();
-    }
-
-    command::UploadSnapshot upload(const std::string& folder, const std::string& fileName) {
-        command::UploadSnapshot page;
+    // The pages' commands as their action buttons compose them.
+    command::TransferCommand upload(command::UploadSnapshot page) const {
         page.doubleItems = kDoubleItems;
-        page.doubleText = "No Double";
-        page.port = "Port 1";
-        page.type = "Bankswitched";
-        page.folder = folder;
-        page.fileName = fileName;
-        return page;
-    }
-
-    command::TransferCommand uploadForRun(const command::UploadSnapshot& page) {
         return command::uploadForRun(page, pathSeparator(), [this](const std::string& path) {
             return launcher_->shortPath(path);
         });
     }
-
-    static command::DumpSnapshot dump(const std::string& destination) {
-        command::DumpSnapshot page;
+    static command::TransferCommand dump(command::DumpSnapshot page) {
         page.doubleItems = kDoubleItems;
-        page.doubleText = "No Double";
-        page.port = "Port 1";
-        page.type = "Bankswitched";
-        page.code = "TEST";
-        page.destination = destination;
-        return page;
+        return command::composeDump(page);
     }
 
-    test::PosixSandbox sandbox_;
+    std::string makeRom(const std::string& folderName, const std::string& fileName) const {
+        const fs::path folder = sandbox_.folder() / folderName;
+        fs::create_directories(folder);
+        std::ofstream(folder / fileName) << "rom";
+        return folder.string();
+    }
+
+    Sandbox sandbox_;
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
 };
 
-TEST_F(PosixLaunchTest, UploadArrivesAsTheNonEmptyFieldsThenThePath) {
-    const std::string folder = makeRom("My Roms", "Space Game.a78");
-    const std::string path = folder + "/Space Game.a78";
-
-    command::UploadSnapshot firstItems = upload(folder, "Space Game.a78");
-    EXPECT_EQ(run(uploadForRun(firstItems)), Arguments({path}));
-
-    command::UploadSnapshot everything = firstItems;
-    everything.doubleText = "Reverse";
-    everything.fast = true;
-    everything.port = "Port 2";
-    everything.type = "Linear";
-    everything.writeOn = true;
-    everything.writeAddress = "8000";
-    EXPECT_EQ(run(uploadForRun(everything)), Arguments({"-r", "-f", "-l2", "-c1", "-w8000", path}));
-
-    command::UploadSnapshot emptyAddress = firstItems;
-    emptyAddress.doubleText = "Double ";
-    emptyAddress.port = "Port 3";
-    emptyAddress.type = "Highscore";
-    emptyAddress.writeOn = true;
-    EXPECT_EQ(run(uploadForRun(emptyAddress)), Arguments({"-d", "-l3", "-c2", "-w", path}));
+// Both pages' commands reach the tool as exactly their non-empty fields, then
+// the path: a field dropped, split, trimmed or reordered, or a path split at
+// its blanks, fails a row; so does a vanished ROM not passed as "".
+TEST_F(PosixLauncherTest, BothPagesCommandsArriveAsTheirFields) {
+    const std::string roms = makeRom("My Roms", "Space Game.a78");
+    const std::string rom = roms + "/Space Game.a78";
+    const std::string dest = (sandbox_.folder() / "My Dumps" / "cart one.a78").string();
+    const struct {
+        const char* what;
+        command::TransferCommand command;
+        Arguments arguments;
+    } rows[] = {
+        {"upload, first items", upload({.folder = roms, .fileName = "Space Game.a78"}), {rom}},
+        {"upload, every option",
+         upload({.doubleText = "Reverse", .fast = true, .port = "Port 2", .type = "Linear",
+                 .writeOn = true, .writeAddress = "8000", .folder = roms,
+                 .fileName = "Space Game.a78"}),
+         {"-r", "-f", "-l2", "-c1", "-w8000", rom}},
+        {"upload, empty write address",
+         upload({.doubleText = "Double ", .port = "Port 3", .type = "Highscore", .writeOn = true,
+                 .folder = roms, .fileName = "Space Game.a78"}),
+         {"-d", "-l3", "-c2", "-w", rom}},
+        {"upload, ROM gone", upload({.folder = roms, .fileName = "gone.bin"}), {""}},
+        {"dump, code only", dump({.code = "TEST", .destination = dest}), {"-tTEST", dest}},
+        {"dump, every option",
+         dump({.alternate = true, .doubleText = "Double ", .port = "Port 2", .type = "Linear",
+               .bankOn = true, .bank = "1F", .writeOn = true, .writeAddress = "C000",
+               .code = "26F8", .destination = dest}),
+         {"-a", "-d", "-l2", "-c1", "-n1F", "-wC000", "-t26F8", dest}},
+        {"dump, bare tokens", dump({.bankOn = true, .writeOn = true, .destination = "/dumps/"}),
+         {"-n", "-w", "-t", "/dumps/"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(run(row.command), row.arguments);
+    }
 }
 
-TEST_F(PosixLaunchTest, AMissingRomIsPassedAsAnEmptyArgument) {
-    const std::string folder = makeRom("roms", "game.bin");
-    EXPECT_EQ(run(uploadForRun(upload(folder, "gone.bin"))), Arguments({""}));
+// Texts a shell would act on. One that was run, expanded or split on the way
+// would leave "marker" in the working folder, or reach the tool altered.
+TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
+    for (const std::string text : {"$(:>marker)", "`:>marker`", "x;:>marker", "x&:>marker&",
+                                   "x|:>marker", "x&&:>marker", "x' ; :>marker ; '",
+                                   "x\" ; :>marker ; \"", "x\n:>marker", "*", "-rf",
+                                   "$HOME ${PATH} ~", "Ünïcødé 日本", " blanks ", "a\\b\\"}) {
+        SCOPED_TRACE(text);
+        const std::string folder = makeRom(text, text);
+        EXPECT_EQ(run(upload({.writeOn = true, .writeAddress = text, .folder = folder,
+                              .fileName = text})),
+                  Arguments({"-w" + text, folder + "/" + text}));
+        EXPECT_EQ(run(dump({.bankOn = true, .bank = text, .writeOn = true, .writeAddress = text,
+                            .code = text, .destination = text})),
+                  Arguments({"-n" + text, "-w" + text, "-t" + text, text}));
+        EXPECT_FALSE(sandbox_.exists("marker"));
+    }
 }
 
-TEST_F(PosixLaunchTest, DumpArrivesAsTheNonEmptyFieldsThenTheDestination) {
-    const std::string destination = (sandbox_.folder() / "My Dumps" / "cart one.a78").string();
-
-    EXPECT_EQ(run(command::composeDump(dump(destination))), Arguments({"-tTEST", destination}));
-
-    command::DumpSnapshot everything = dump(destination);
-    everything.alternate = true;
-    everything.doubleText = "Double ";
-    everything.port = "Port 2";
-    everything.type = "Linear";
-    everything.bankOn = true;
-    everything.bank = "1F";
-    everything.writeOn = true;
-    everything.writeAddress = "C000";
-    everything.code = "26F8";
-    EXPECT_EQ(run(command::composeDump(everything)),
-              Arguments({"-a", "-d", "-l2", "-c1", "-n1F", "-wC000", "-t26F8", destination}));
-
-    command::DumpSnapshot bare = dump("/dumps/");
-    bare.bankOn = true;
-    bare.writeOn = true;
-    bare.code.clear();
-    EXPECT_EQ(run(command::composeDump(bare)), Arguments({"-n", "-w", "-t", "/dumps/"}));
-}
-
-TEST_F(PosixLaunchTest, TheTerminalIsDetachedAndInheritsNothingOfOurs) {
-    // A descriptor a careless start would hand on to the terminal.
-    const int inheritable = ::open("/dev/null", O_RDONLY);
-    ASSERT_GE(inheritable, 0);
-
-    const LaunchOutcome outcome = launcher_->start(command::composeDump(dump("/dumps/cart.bin")));
-    ASSERT_EQ(outcome.status, Status::Started);
-    errno = 0;
-    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child of ours is left to reap";
-    EXPECT_EQ(errno, ECHILD);
-    ::close(inheritable);
-
-    ASSERT_TRUE(sandbox_.awaitTerminal().has_value());
-    const auto facts = sandbox_.toolFacts();
-    EXPECT_EQ(facts.at("fds"), "0 1 2");
-    EXPECT_EQ(facts.at("stdin"), "/dev/null");
-    EXPECT_NE(facts.at("sid"), std::to_string(::getsid(0)));
-}
-
-TEST_F(PosixLaunchTest, ATextHoldingANulIsRefusedWithTheFieldNamed) {
-    command::DumpSnapshot page = dump("/dumps/cart.bin");
-    page.code = std::string("26\0F8", 5);
-
-    const LaunchOutcome outcome = launcher_->start(command::composeDump(page));
-
+// An argument vector ends a word at its first NUL: such a text is refused by
+// name rather than passed cut short.
+TEST_F(PosixLauncherTest, ATextHoldingANulIsRefusedWithTheFieldNamed) {
+    const LaunchOutcome outcome = launcher_->start(dump({.code = std::string("26\0F8", 5)}));
     EXPECT_EQ(outcome.status, Status::Refused);
     EXPECT_NE(outcome.reason.find("cartridge code"), std::string::npos) << outcome.reason;
     EXPECT_FALSE(sandbox_.exists("terminal-done"));
 }
 
-// Texts that a shell would act on. Each one that was run, expanded or split
-// would leave a file called "marker" in the working folder (the sandbox), or
-// reach the tool altered.
-const std::vector<std::string> kHostileTexts = {
-    "$(:>marker)",
-    "`:>marker`",
-    "x;:>marker",
-    "x&:>marker&",
-    "x|:>marker",
-    "x&&:>marker",
-    "x' ; :>marker ; '",
-    "x\" ; :>marker ; \"",
-    "x\n:>marker",
-    "*",
-    "-rf",
-    "$HOME ${PATH} ~",
-    "Ünïcødé 日本",
-    " leading and trailing blanks ",
-    "a\\b\\",
+// No zombie left for us to reap, and nothing of ours handed on: not our
+// session, not our input, not a descriptor a careless start would pass.
+TEST_F(PosixLauncherTest, TheTerminalIsDetachedAndInheritsNothingOfOurs) {
+    const int ourInput = ::dup(STDIN_FILENO);
+    const int inheritable = ::open("our-input", O_RDONLY | O_CREAT, 0600);
+    ASSERT_GE(inheritable, 0);
+    ::dup2(inheritable, STDIN_FILENO);
+    const LaunchOutcome outcome = launcher_->start(dump({.destination = "/dumps/cart.bin"}));
+    ::dup2(ourInput, STDIN_FILENO);
+    ::close(ourInput);
+    ::close(inheritable);
+    ASSERT_EQ(outcome.status, Status::Started);
+    errno = 0;
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child of ours is left to reap";
+    EXPECT_EQ(errno, ECHILD);
+
+    ASSERT_TRUE(sandbox_.awaitTerminal().has_value());
+    const Arguments record = sandbox_.toolRecord();
+    ASSERT_GE(record.size(), 3u);
+    EXPECT_NE(record[0], "sid " + std::to_string(::getsid(0)));
+    EXPECT_EQ(record[1], "stdin /dev/null");
+    EXPECT_EQ(record[2], "fds 0 1 2");
+}
+
+// Without 8.3 names the short form is the path itself, but only where the
+// path exists, so that a vanished ROM gives "" as on Windows.
+TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
+    const std::string roms = makeRom("My Roms", "Space Game.a78");
+    fs::create_symlink(roms + "/gone.bin", roms + "/dangling.bin");
+    for (const auto& [path, shortForm] : std::vector<std::pair<std::string, std::string>>{
+             {roms + "/Space Game.a78", roms + "/Space Game.a78"},
+             {roms, roms},
+             {roms + "/", roms + "/"},
+             {roms + "/gone.bin", ""},
+             {roms + "/dangling.bin", ""},
+             {"", ""}}) {
+        EXPECT_EQ(launcher_->shortPath(path), shortForm) << path;
+    }
+}
+
+// Each terminal's way of being told what to run, as the real ones take it.
+const std::map<std::string, std::string> kRunFlags = {
+    {"x-terminal-emulator", "-e"}, {"gnome-terminal", "--"}, {"konsole", "-e"},
+    {"xfce4-terminal", "-x"},      {"xterm", "-e"},
 };
 
-class HostileTextTest : public PosixLaunchTest,
-                        public ::testing::WithParamInterface<std::string> {};
+enum class First { Runs, NotExecutable, NoInterpreter };
 
-TEST_P(HostileTextTest, ArrivesVerbatimInEveryUploadField) {
-    const std::string& text = GetParam();
-    const std::string folder = makeRom(text, text);
-    command::UploadSnapshot page = upload(folder, text);
-    page.writeOn = true;
-    page.writeAddress = text;
+// Which terminal is taken, that it is handed the tool its own way, and that
+// the user's shell keeps its window open after the tool; with no usable
+// terminal nothing starts and the user is not told of a reason.
+TEST(PosixTerminalSearchTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
+    const command::TransferCommand command{{"", "-r", "-f", "", "", "-w8000"}, "/roms/game.bin"};
+    const struct {
+        std::vector<std::string> present;
+        First first;
+        std::string chosen;  // empty when nothing may start
+    } rows[] = {
+        {{"x-terminal-emulator"}, First::Runs, "x-terminal-emulator"},
+        {{"gnome-terminal"}, First::Runs, "gnome-terminal"},
+        {{"konsole"}, First::Runs, "konsole"},
+        {{"xfce4-terminal"}, First::Runs, "xfce4-terminal"},
+        {{"xterm"}, First::Runs, "xterm"},
+        {{"gnome-terminal", "x-terminal-emulator"}, First::Runs, "x-terminal-emulator"},
+        {{"konsole", "gnome-terminal"}, First::Runs, "gnome-terminal"},
+        {{"xfce4-terminal", "konsole"}, First::Runs, "konsole"},
+        {{"xterm", "xfce4-terminal"}, First::Runs, "xfce4-terminal"},
+        {{"x-terminal-emulator", "xterm"}, First::NotExecutable, "xterm"},
+        {{"xterm"}, First::NoInterpreter, ""},
+        {{}, First::Runs, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + row.chosen);
+        Sandbox sandbox;
+        for (const std::string& name : row.present) {
+            sandbox.installTerminal(name, kRunFlags.at(name));
+        }
+        if (row.first == First::NotExecutable) {
+            fs::permissions(sandbox.folder() / row.present[0], fs::perms::owner_read);
+        } else if (row.first == First::NoInterpreter) {
+            std::ofstream(sandbox.folder() / row.present[0]) << "#!/no/such/interpreter\n";
+        }
 
-    EXPECT_EQ(run(uploadForRun(page)), Arguments({"-w" + text, folder + "/" + text}));
-    EXPECT_FALSE(sandbox_.exists("marker"));
+        const LaunchOutcome outcome = makeSystemLauncher()->start(command);
+
+        if (row.chosen.empty()) {
+            EXPECT_EQ(outcome.status, Status::NotStarted);
+            EXPECT_EQ(outcome.reason, "");
+            EXPECT_FALSE(sandbox.exists("record"));
+            continue;
+        }
+        EXPECT_EQ(outcome.status, Status::Started);
+        EXPECT_EQ(sandbox.awaitTerminal(), row.chosen);
+        EXPECT_EQ(sandbox.toolArguments(), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
+        EXPECT_TRUE(sandbox.exists("shell-ran"));
+    }
 }
-
-TEST_P(HostileTextTest, ArrivesVerbatimInEveryDumpField) {
-    const std::string& text = GetParam();
-    command::DumpSnapshot page = dump(text);
-    page.bankOn = true;
-    page.bank = text;
-    page.writeOn = true;
-    page.writeAddress = text;
-    page.code = text;
-
-    EXPECT_EQ(run(command::composeDump(page)),
-              Arguments({"-n" + text, "-w" + text, "-t" + text, text}));
-    EXPECT_FALSE(sandbox_.exists("marker"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, HostileTextTest, ::testing::ValuesIn(kHostileTexts));
 
 }  // namespace
 }  // namespace quillon::platform
