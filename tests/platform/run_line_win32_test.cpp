@@ -11,132 +11,68 @@ using command::TransferCommand;
 
 const std::string kCmd = "C:\\windows\\system32\\cmd.exe";
 
-struct LineCase {
-    const char* what;
-    std::string interpreter;
-    TransferCommand command;
-    std::string line;
-};
-
-void PrintTo(const LineCase& example, std::ostream* out) {
-    *out << example.what;
+// The exact line: where command.com stands it is the line the tool was always
+// started with (plain fields bare, one blank per field, the path quoted);
+// elsewhere cmd.exe takes its place, and every field cmd.exe or the tool's
+// runtime would act on is quoted so that it arrives as one argument, as given.
+TEST(RunLineTest, IsTheJoinedLineWithEachFieldPassableAsOneArgument) {
+    const struct {
+        std::string interpreter;
+        TransferCommand command;
+        std::string line;
+    } rows[] = {
+        {"C:\\Windows\\command.com",
+         {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\MYROMS~1\\SPACEG~1.A78"},
+         "C:\\Windows\\command.com /k cartpipe  -r -f -l2 -c1 -w8000 "
+         "\"C:\\MYROMS~1\\SPACEG~1.A78\""},
+        {kCmd, {{"", "", "", "", "", "-w"}, ""}, kCmd + " /k cartpipe      -w \"\""},
+        {"C:\\Program Files\\System\\cmd.exe",
+         {{"-tTEST"}, "C:\\D.BIN"},
+         "\"C:\\Program Files\\System\\cmd.exe\" /k cartpipe -tTEST \"C:\\D.BIN\""},
+        {kCmd,
+         {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
+         kCmd + " /k cartpipe \"-tA&calc\" \"-w1|calc\" \"-n<x>\" \"-t^(x)\" \"C:\\a&b\\c.bin\""},
+        {kCmd,
+         {{"-t26 F8", "-t;,=", "-t*?", "-t@x"}, "C:\\x.bin"},
+         kCmd + " /k cartpipe \"-t26 F8\" \"-t;,=\" \"-t*?\" \"-t@x\" \"C:\\x.bin\""},
+        // The runtime reads backslashes before a closing quote as escapes of it.
+        {kCmd, {{"-ta b\\"}, "C:\\DUMPS\\"}, kCmd + " /k cartpipe \"-ta b\\\\\" \"C:\\DUMPS\\\\\""},
+        {kCmd,
+         {{"-tÜnï日本"}, "C:\\Ünï\\日本.a78"},
+         kCmd + " /k cartpipe \"-tÜnï日本\" \"C:\\Ünï\\日本.a78\""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        const InterpreterLine result = interpreterLine(row.interpreter, row.command);
+        EXPECT_EQ(result.refusal, "");
+        EXPECT_EQ(result.line, row.line);
+    }
 }
 
-class RunLineTest : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(RunLineTest, IsTheJoinedLineWithEachFieldPassableAsOneArgument) {
-    const InterpreterLine result = interpreterLine(GetParam().interpreter, GetParam().command);
-    EXPECT_EQ(result.refusal, "");
-    EXPECT_EQ(result.line, GetParam().line);
+// What cmd.exe cannot be told to take literally, even inside quotes, is
+// refused with the field and the character named, and gives no line.
+TEST(RunLineTest, RefusesWhatCmdCannotPassNamingFieldAndCharacter) {
+    const struct {
+        TransferCommand command;
+        std::string refusal;
+    } rows[] = {
+        {{{"", "-tA\"&calc&\""}, "C:\\x.bin"}, "The cartridge code holds a double quote (\")"},
+        {{{"-w%PATH%"}, "C:\\x.bin"}, "The write address holds a percent sign (%)"},
+        {{{"-n!x!"}, "C:\\x.bin"}, "The bank number holds an exclamation mark (!)"},
+        {{{"-tA\ncalc"}, "C:\\x.bin"}, "The cartridge code holds a line break"},
+        {{{"-tA\rcalc"}, "C:\\x.bin"}, "The cartridge code holds a line break"},
+        {{{std::string("-w1\0", 4)}, "C:\\x.bin"}, "The write address holds a control character"},
+        {{{"-n\x1b"}, "C:\\x.bin"}, "The bank number holds a control character"},
+        {{{"-tTEST"}, "C:\\100%.bin"}, "The file path holds a percent sign (%)"},
+        {{{"-tTEST"}, "C:\\x\" & calc & \".bin"}, "The file path holds a double quote (\")"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.refusal);
+        const InterpreterLine result = interpreterLine(kCmd, row.command);
+        EXPECT_EQ(result.line, "");
+        EXPECT_NE(result.refusal.find(row.refusal), std::string::npos) << result.refusal;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lines, RunLineTest,
-    ::testing::Values(
-        LineCase{"upload with every option off, as the tool was always started",
-                 "C:\\Windows\\command.com",
-                 {{"", "", "", "", "", ""}, "C:\\ROMS\\GAME.BIN"},
-                 "C:\\Windows\\command.com /k cartpipe       \"C:\\ROMS\\GAME.BIN\""},
-        LineCase{"upload with every option on",
-                 "C:\\Windows\\command.com",
-                 {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\MYROMS~1\\SPACEG~1.A78"},
-                 "C:\\Windows\\command.com /k cartpipe  -r -f -l2 -c1 -w8000 "
-                 "\"C:\\MYROMS~1\\SPACEG~1.A78\""},
-        LineCase{
-            "dump with every option on, through cmd.exe",
-            kCmd,
-            {{"-a", "-d", "", "-l2", "-c1", "-n1F", "-wC000", "-t26F8"},
-             "C:\\My Dumps\\cart one.a78"},
-            kCmd + " /k cartpipe -a -d  -l2 -c1 -n1F -wC000 -t26F8 \"C:\\My Dumps\\cart one.a78\""},
-        LineCase{"an empty short form still passes an empty argument",
-                 kCmd,
-                 {{"", "", "", "", "", "-w"}, ""},
-                 kCmd + " /k cartpipe      -w \"\""},
-        LineCase{"an interpreter in a folder with blanks is quoted",
-                 "C:\\Program Files\\System\\cmd.exe",
-                 {{"-tTEST"}, "C:\\D.BIN"},
-                 "\"C:\\Program Files\\System\\cmd.exe\" /k cartpipe -tTEST \"C:\\D.BIN\""},
-        LineCase{
-            "interpreter operators in a field are quoted, not run",
-            kCmd,
-            {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
-            kCmd +
-                " /k cartpipe \"-tA&calc\" \"-w1|calc\" \"-n<x>\" \"-t^(x)\" \"C:\\a&b\\c.bin\""},
-        LineCase{"blanks, separators and wildcards keep a field whole",
-                 kCmd,
-                 {{"-t26 F8", "-t;,=", "-t*?", "-t@x"}, "C:\\x.bin"},
-                 kCmd + " /k cartpipe \"-t26 F8\" \"-t;,=\" \"-t*?\" \"-t@x\" \"C:\\x.bin\""},
-        LineCase{"trailing backslashes are doubled before a closing quote",
-                 kCmd,
-                 {{"-ta b\\"}, "C:\\DUMPS\\"},
-                 kCmd + " /k cartpipe \"-ta b\\\\\" \"C:\\DUMPS\\\\\""},
-        LineCase{"letters beyond ASCII are quoted and kept",
-                 kCmd,
-                 {{"-tÜnï日本"}, "C:\\Ünï\\日本.a78"},
-                 kCmd + " /k cartpipe \"-tÜnï日本\" \"C:\\Ünï\\日本.a78\""}));
-
-struct RefusalCase {
-    const char* what;
-    TransferCommand command;
-    std::string field;
-    std::string character;
-};
-
-void PrintTo(const RefusalCase& example, std::ostream* out) {
-    *out << example.what;
-}
-
-class RunLineRefusalTest : public ::testing::TestWithParam<RefusalCase> {};
-
-TEST_P(RunLineRefusalTest, NamesTheFieldAndTheCharacter) {
-    const InterpreterLine result = interpreterLine(kCmd, GetParam().command);
-    EXPECT_EQ(result.line, "");
-    EXPECT_NE(result.refusal.find("The " + GetParam().field + " holds " + GetParam().character),
-              std::string::npos)
-        << result.refusal;
-}
-
-INSTANTIATE_TEST_SUITE_P(Refusals, RunLineRefusalTest,
-                         ::testing::Values(RefusalCase{"quote in the code",
-                                                       {{"", "-tA\"&calc&\""}, "C:\\x.bin"},
-                                                       "cartridge code",
-                                                       "a double quote (\")"},
-                                           RefusalCase{"variable in the write address",
-                                                       {{"-w%PATH%"}, "C:\\x.bin"},
-                                                       "write address",
-                                                       "a percent sign (%)"},
-                                           RefusalCase{"delayed variable in the bank",
-                                                       {{"-n!x!"}, "C:\\x.bin"},
-                                                       "bank number",
-                                                       "an exclamation mark (!)"},
-                                           RefusalCase{"line feed in the code",
-                                                       {{"-tA\ncalc"}, "C:\\x.bin"},
-                                                       "cartridge code",
-                                                       "a line break"},
-                                           RefusalCase{"carriage return in the code",
-                                                       {{"-tA\rcalc"}, "C:\\x.bin"},
-                                                       "cartridge code",
-                                                       "a line break"},
-                                           RefusalCase{"NUL in the write address",
-                                                       {{std::string("-w1\0", 4)}, "C:\\x.bin"},
-                                                       "write address",
-                                                       "a control character"},
-                                           RefusalCase{"escape in the bank",
-                                                       {{"-n\x1b"}, "C:\\x.bin"},
-                                                       "bank number",
-                                                       "a control character"},
-                                           RefusalCase{"percent in the file",
-                                                       {{"-tTEST"}, "C:\\100%.bin"},
-                                                       "file path",
-                                                       "a percent sign (%)"},
-                                           RefusalCase{"quote in the file",
-                                                       {{"-tTEST"}, "C:\\x\" & calc & \".bin"},
-                                                       "file path",
-                                                       "a double quote (\")"},
-                                           RefusalCase{"exclamation mark in the file",
-                                                       {{"-tTEST"}, "C:\\hi!.bin"},
-                                                       "file path",
-                                                       "an exclamation mark (!)"}));
 
 }  // namespace
 }  // namespace quillon::platform
