@@ -1,52 +1,36 @@
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 
-#include "ui/drive_list.h"
-#include "ui/folder_list.h"
 #include "window_harness.h"
 
-using quillon::command::TransferCommand;
 using quillon::testing::WindowHarness;
-using quillon::testing::click;
-using quillon::testing::openFolder;
-using quillon::ui::DriveList;
-using quillon::ui::FolderList;
 
 namespace {
 
-
-// Puts `name` on PATH's front for the life of the object, and the user's
-// shell that the terminal would keep open afterwards ends at once.
+// Puts a folder of stand-in programs first on PATH while it lives, and makes
+// the shell that a terminal keeps open after the tool end at once.
 class StandInPrograms {
 public:
-    explicit StandInPrograms(const QString& folder)
-        : folder_(folder), path_(qgetenv("PATH")), shell_(qgetenv("SHELL")) {
-        QDir().mkpath(folder);
-        qputenv("PATH", (folder + ":/usr/bin:/bin").toLocal8Bit());
+    explicit StandInPrograms(QString folder) : folder_(std::move(folder)) {
+        qputenv("PATH", (folder_ + ":/usr/bin:/bin").toLocal8Bit());
         qputenv("SHELL", "/bin/true");
     }
     ~StandInPrograms() {
         qputenv("PATH", path_);
         qputenv("SHELL", shell_);
     }
-
     void add(const QString& name, const QString& script) const {
         QFile file(folder_ + "/" + name);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(("#!/bin/sh\n" + script + "\n").toUtf8());
-            file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("#!/bin/sh\n" + script + "\n").toUtf8());
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
 private:
     QString folder_;
-    QByteArray path_;
-    QByteArray shell_;
+    QByteArray path_ = qgetenv("PATH");
+    QByteArray shell_ = qgetenv("SHELL");
 };
 
 }  // namespace
@@ -57,164 +41,105 @@ class DownloadRoadTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        harness_ = std::make_unique<WindowHarness>();
-        dumps_ = harness_->makeFolder("dumps");
-        harness_->makeFolder("my.dir");
-        harness_->open();
-        QVERIFY(quillon::testing::chooseTab(harness_->window(), 1));
+        h = std::make_unique<WindowHarness>();
+        dumps_ = h->makeFolder("dumps");
+        h->open();
+        QVERIFY(h->chooseTab(1));
     }
-    void cleanup() { harness_.reset(); }
+    void cleanup() { h.reset(); }
 
-    void aFolderGivesTheDestinationItsPathAndSeparator() {
-        QVERIFY(openFolder(find<FolderList>("Dir1"), "dumps"));
-        QCOMPARE(destination()->text(), dumps_ + "/");
-        QVERIFY(!harness_->window().dumpFlags().select);
-        QVERIFY(!find<QPushButton>("cmdPlay2")->isEnabled());
-        QCOMPARE(find<QLabel>("lblscript2")->text(), "cartpipe        -tTEST " + dumps_ + "/");
-    }
-
-    void aTypedNameWithAThreeLetterEndingEnablesTheDump() {
-        QVERIFY(openFolder(find<FolderList>("Dir1"), "dumps"));
-        destination()->setFocus();
-        QTest::keyClick(destination(), Qt::Key_End);
-        QTest::keyClicks(destination(), "GAME.BI");
-        QVERIFY(!find<QPushButton>("cmdPlay2")->isEnabled());
-        QTest::keyClicks(destination(), "N");
-        QCOMPARE(destination()->text(), dumps_ + "/GAME.BIN");
-        QVERIFY(harness_->window().dumpFlags().select);
-        QVERIFY(find<QPushButton>("cmdPlay2")->isEnabled());
-        QCOMPARE(find<QLabel>("lblscript2")->text(),
-                 "cartpipe        -tTEST " + dumps_ + "/GAME.BIN");
-
-        QTest::keyClicks(destination(), "1");
-        QVERIFY(!find<QPushButton>("cmdPlay2")->isEnabled());
+    // A folder replaces the whole destination, a typed name included, and
+    // ends it in the separator; a typed name is judged as it grows.
+    void aFolderAndATypedNameMakeTheDestination() {
+        QVERIFY(openFolder("dumps"));
+        QCOMPARE(h->text("txtFileInput"), dumps_ + "/");
+        QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/");
+        QVERIFY(!h->window().dumpFlags().select && !h->enabled("cmdPlay2"));
+        h->press("txtFileInput", Qt::Key_End);
+        h->type("txtFileInput", "GAME.BI");
+        QVERIFY(!h->enabled("cmdPlay2"));
+        h->type("txtFileInput", "N");
+        QVERIFY(h->window().dumpFlags().select && h->enabled("cmdPlay2"));
+        QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/GAME.BIN");
+        QVERIFY(openFolder(QFileInfo(h->workFolder()).fileName()));
+        QCOMPARE(h->text("txtFileInput"), h->workFolder() + "/");
+        QVERIFY(!h->enabled("cmdPlay2"));
     }
 
-    void aDotInTheFolderDoesNotCountForTheName() {
-        QVERIFY(openFolder(find<FolderList>("Dir1"), "my.dir"));
-        QTest::keyClick(destination(), Qt::Key_End);
-        QTest::keyClicks(destination(), "GAME.BIN");
-        QVERIFY(harness_->window().dumpFlags().select);
-    }
-
-    void aNewFolderReplacesATypedName() {
-        QVERIFY(openFolder(find<FolderList>("Dir1"), "dumps"));
-        QTest::keyClick(destination(), Qt::Key_End);
-        QTest::keyClicks(destination(), "GAME.BIN");
-        QVERIFY(openFolder(find<FolderList>("Dir1"), QFileInfo(harness_->workFolder()).fileName()));
-        QCOMPARE(destination()->text(), harness_->workFolder() + "/");
-        QVERIFY(!find<QPushButton>("cmdPlay2")->isEnabled());
-    }
-
+    // The dump button waits for every switched-on hex field to be complete.
     void theDumpButtonWaitsForEveryHexField() {
-        QTest::keyClicks(destination(), "cart.a78");
-        QVERIFY(find<QPushButton>("cmdPlay2")->isEnabled());
-        click(find<QCheckBox>("chkShortHexx"));
-        QVERIFY(!find<QPushButton>("cmdPlay2")->isEnabled());
-        QTest::keyClicks(find<QLineEdit>("txtShortHexx"), "1F");
-        QVERIFY(find<QPushButton>("cmdPlay2")->isEnabled());
-        click(find<QCheckBox>("chkHexx2"));
-        QVERIFY(!find<QPushButton>("cmdPlay2")->isEnabled());
-        QTest::keyClicks(find<QLineEdit>("txtHexx2"), "C000");
-        QVERIFY(find<QPushButton>("cmdPlay2")->isEnabled());
-    }
-
-    void theCartridgeCodeOffersTheAlternateMode_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("offered");
-        for (const char* code : {"26E0", "26F8", "26FA", "26F6", "26F4", "26F0", "26FE"}) {
-            QTest::newRow(code) << code << true;
+        h->type("txtFileInput", "cart.a78");
+        QVERIFY(h->enabled("cmdPlay2"));
+        for (const auto& [check, box, text] : {std::tuple{"chkShortHexx", "txtShortHexx", "1F"},
+                                               {"chkHexx2", "txtHexx2", "C000"}}) {
+            h->click(check);
+            QVERIFY2(!h->enabled("cmdPlay2"), check);
+            h->type(box, text);
+            QVERIFY2(h->enabled("cmdPlay2"), box);
         }
-        QTest::newRow("other code") << "26E7" << false;
-        QTest::newRow("lower case") << "26f8" << false;
-        QTest::newRow("blank before") << " 26F8" << false;
-        QTest::newRow("blank after") << "26F8 " << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("TEST") << "TEST" << false;
     }
 
+    // The code's change handler must offer the alternate mode as each key
+    // completes a code (which codes: the rule's own table) and leave it, once
+    // ticked, in the command when a code from the list withdraws it.
     void theCartridgeCodeOffersTheAlternateMode() {
-        QFETCH(QString, typed);
-        QFETCH(bool, offered);
-        quillon::testing::replaceText(find<QComboBox>("cboConType"), typed);
-        QCOMPARE(find<QCheckBox>("chkAlternate2")->isEnabled(), offered);
-        QCOMPARE(find<QLabel>("lblscript2")->text(), "cartpipe        -t" + typed + " ");
-    }
-
-    void typingACodeOffersTheModeOnlyWhenComplete() {
-        auto* code = find<QComboBox>("cboConType");
-        auto* alternate = find<QCheckBox>("chkAlternate2");
-        quillon::testing::replaceText(code, "");
-        for (const char* key : {"2", "6", "F"}) {
-            QTest::keyClicks(code, key);
-            QVERIFY(!alternate->isEnabled());
-        }
-        QTest::keyClicks(code, "8");
-        QVERIFY(alternate->isEnabled());
-    }
-
-    void aDisabledAlternateModeStaysInTheCommand() {
-        auto* code = find<QComboBox>("cboConType");
-        quillon::testing::replaceText(code, "26E0");
-        click(find<QCheckBox>("chkAlternate2"));
-        // Picked from the list by keyboard: the entry after 26E0 is 26P2.
-        QTest::keyClick(code, Qt::Key_Down);
-        QCOMPARE(code->currentText(), QString("26P2"));
-        QVERIFY(!find<QCheckBox>("chkAlternate2")->isEnabled());
-        QVERIFY(find<QCheckBox>("chkAlternate2")->isChecked());
-        QCOMPARE(find<QLabel>("lblscript2")->text(), QString("cartpipe -a       -t26P2 "));
+        h->replaceText("cboConType", "26F");
+        QVERIFY(!h->enabled("chkAlternate2"));
+        h->type("cboConType", "8");
+        QVERIFY(h->enabled("chkAlternate2"));
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe        -t26F8 "));
+        h->replaceText("cboConType", "26E0");
+        h->click("chkAlternate2");
+        h->press("cboConType", Qt::Key_Down);  // the list's next entry
+        QCOMPARE(h->text("cboConType"), QString("26P2"));
+        QVERIFY(!h->enabled("chkAlternate2"));
+        QVERIFY(h->find("chkAlternate2")->property("checked").toBool());
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a       -t26P2 "));
     }
 
     void dumpStartsTheComposedCommand() {
-        QVERIFY(openFolder(find<FolderList>("Dir1"), "dumps"));
-        QTest::keyClick(destination(), Qt::Key_End);
-        QTest::keyClicks(destination(), "cart one.a78");
-        quillon::testing::replaceText(find<QComboBox>("cboDouble2"), "Reverse");
-        click(find<QPushButton>("cmdPlay2"));
-        QCOMPARE(harness_->launcher.started.size(), std::size_t(1));
-        const TransferCommand expected{{"", "-r", "", "", "", "", "", "-tTEST"},
-                                       (dumps_ + "/cart one.a78").toStdString()};
-        QCOMPARE(harness_->launcher.started.front(), expected);
-        QVERIFY(harness_->messages.isEmpty());
+        QVERIFY(openFolder("dumps"));
+        h->press("txtFileInput", Qt::Key_End);
+        h->type("txtFileInput", "cart one.a78");
+        h->replaceText("cboDouble2", "Reverse");
+        h->click("cmdPlay2");
+        const quillon::command::TransferCommand expected{
+            {"", "-r", "", "", "", "", "", "-tTEST"}, (dumps_ + "/cart one.a78").toStdString()};
+        QCOMPARE(h->launcher.started, std::vector{expected});
+        QVERIFY(h->messages.isEmpty());
     }
 
+    // The download page keeps its own last good drive and rewrites the
+    // destination from the drive that opens.
     void aDriveNotReadyIsToldAndTheListGoesBack() {
-        QVERIFY(openFolder(find<FolderList>("Dir1"), "dumps"));
-        harness_->drives->setSpareReady(false);
-        auto* drive = find<DriveList>("Drive1");
-        drive->setFocus();
-        QTest::keyClick(drive, Qt::Key_Down);
-        QCOMPARE(harness_->messages, QStringList{"Drive not ready"});
-        QCOMPARE(drive->drive(), QString("Work"));
-        QCOMPARE(destination()->text(), dumps_ + "/");
-
-        harness_->drives->setSpareReady(true);
-        QTest::keyClick(drive, Qt::Key_Down);
-        QCOMPARE(harness_->messages.size(), 1);
-        const QString spare = QFileInfo(harness_->spareFolder()).canonicalFilePath();
-        QCOMPARE(destination()->text(), spare + "/");
-        QCOMPARE(find<QLabel>("lblscript2")->text(), "cartpipe        -tTEST " + spare + "/");
+        QVERIFY(openFolder("dumps"));
+        h->drives.spareReady = false;
+        h->press("Drive1", Qt::Key_Down);
+        QCOMPARE(h->messages, QStringList{"Drive not ready"});
+        QCOMPARE(h->text("Drive1"), QString("Work"));
+        QCOMPARE(h->text("txtFileInput"), dumps_ + "/");
+        h->drives.spareReady = true;
+        h->press("Drive1", Qt::Key_Down);
+        QCOMPARE(h->text("txtFileInput"), h->spareFolder() + "/");
+        QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + h->spareFolder() + "/");
+        QCOMPARE(h->messages.size(), 1);
     }
 
-    // The system's own launcher, with a stand-in terminal and tool on PATH:
-    // the tool receives the options and the destination as its arguments.
+    // End to end through the system's own launcher, with a stand-in terminal
+    // and tool on PATH: the tool receives the options and the destination,
+    // blank and all, as its arguments.
     void theSystemLauncherHandsTheToolItsArguments() {
-        const QString bin = harness_->makeFolder("bin");
+        const QString bin = h->makeFolder("bin");
         const QString record = bin + "/record";
         StandInPrograms programs(bin);
         programs.add("x-terminal-emulator", "shift\nexec \"$@\"");
         programs.add("cartpipe", "printf '%s\\n' \"$@\" > '" + record + ".part'\nmv '" + record +
                                      ".part' '" + record + "'");
-        const std::unique_ptr<quillon::platform::ToolLauncher> system =
-            quillon::platform::makeSystemLauncher();
-        harness_->window().close();
-        quillon::app::frmGameLoader window({harness_->store, *system, *harness_->drives});
-        window.show();
-        QVERIFY(quillon::testing::chooseTab(window, 1));
-
-        auto* target = window.findChild<QLineEdit*>("txtFileInput");
-        QTest::keyClicks(target, dumps_ + "/my cart.bin");
-        click(window.findChild<QPushButton*>("cmdPlay2"));
+        system_ = quillon::platform::makeSystemLauncher();
+        h->open(system_.get());
+        QVERIFY(h->chooseTab(1));
+        h->type("txtFileInput", dumps_ + "/my cart.bin");
+        h->click("cmdPlay2");
         QTRY_VERIFY(QFile::exists(record));
         QFile arguments(record);
         QVERIFY(arguments.open(QIODevice::ReadOnly));
@@ -222,14 +147,11 @@ private slots:
     }
 
 private:
-    template <typename Widget>
-    Widget* find(const char* name) {
-        return harness_->find<Widget>(name);
-    }
-    QLineEdit* destination() { return find<QLineEdit>("txtFileInput"); }
+    bool openFolder(const QString& name) { return h->openFolder("Dir1", name); }
 
-    std::unique_ptr<WindowHarness> harness_;
+    std::unique_ptr<WindowHarness> h;
     QString dumps_;
+    std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window on it
 };
 
 QTEST_MAIN(DownloadRoadTest)

@@ -1,67 +1,28 @@
 #include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
 
 #include "window_harness.h"
-
-using quillon::testing::WindowHarness;
-using quillon::testing::click;
 
 namespace {
 
 // Notes the preview each time the window recomposes it (every composition
 // sets the label's tooltip, which the label hears at once), so a test sees
 // the lines composed in the middle of one key press.
-class PreviewRecorder final : public QObject {
-public:
-    explicit PreviewRecorder(QLabel* preview) : preview_(preview) {
-        preview->installEventFilter(this);
-    }
-    QStringList lines;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == preview_ && event->type() == QEvent::ToolTipChange) {
-            lines.append(preview_->text());
+struct PreviewRecorder final : QObject {
+    explicit PreviewRecorder(QLabel* preview) { preview->installEventFilter(this); }
+    bool eventFilter(QObject* preview, QEvent* event) override {
+        if (event->type() == QEvent::ToolTipChange) {
+            lines.append(static_cast<QLabel*>(preview)->text());
         }
         return false;
     }
-
-private:
-    QLabel* preview_;
+    QStringList lines;
 };
-
-struct Field {
-    const char* check;
-    const char* box;
-    const char* preview;
-    int page;  // the tab the field is on
-};
-
-Field fieldNamed(const QString& box) {
-    if (box == "txtHexx") {
-        return {"chkHexx", "txtHexx", "lblscript1", 0};
-    }
-    if (box == "txtHexx2") {
-        return {"chkHexx2", "txtHexx2", "lblscript2", 1};
-    }
-    return {"chkShortHexx", "txtShortHexx", "lblscript2", 1};
-}
-
-// Types each character as a key of its own; QTest's own helper takes ASCII only.
-void typeCharacters(QWidget* widget, const QString& text) {
-    for (const QChar character : text) {
-        const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Click, widget, key, QString(character), Qt::NoModifier);
-    }
-}
-
 
 }  // namespace
 
@@ -69,189 +30,120 @@ class HexFieldsTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        harness_ = std::make_unique<WindowHarness>();
-        harness_->open();
+        h = std::make_unique<quillon::testing::WindowHarness>();
+        h->open();
     }
-    void cleanup() { harness_.reset(); }
+    void cleanup() { h.reset(); }
 
-    void keyFilterLetsOnlyTheFieldsCharactersThrough_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("passes");
-        for (const char* box : {"txtHexx", "txtHexx2", "txtShortHexx"}) {
-            const auto row = [box](const char* typed, bool passes) {
-                QTest::addRow("%s %s", box, typed) << box << typed << passes;
-            };
-            row("0", true);
-            row("9", true);
-            row("a", true);
-            row("F", true);
-            row("f", true);
-            // Only hexadecimal letters, also in the upload write address.
-            row("G", false);
-            row("g", false);
-            row("H", false);
-            row(" ", false);
-            row("-", false);
-            row("+", false);
-            row(".", false);
-            row("$", false);
-            row("&", false);
-            row("\xc3\xa4", false);  // a letter beyond ASCII
+    // A box wired to another field's filter or length, or a key turned into
+    // the wrong character: "İ" (U+0130) would pass as "0" if cut to a byte.
+    void eachBoxFiltersItsKeysAndStopsAtItsLength() {
+        for (const auto& [box, kept] : {std::pair{"txtHexx", "0aF9"}, {"txtHexx2", "0aF9"},
+                                        {"txtShortHexx", "0a"}}) {
+            QLineEdit* edit = switchOn(box);
+            for (const QChar character : QString::fromUtf8("g0-\xc4\xb0" "a$ F97")) {
+                const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
+                QTest::sendKeyEvent(QTest::Click, edit, key, QString(character), Qt::NoModifier);
+            }
+            QCOMPARE(QString(box) + "=" + edit->text(), QString(box) + "=" + kept);
         }
     }
 
-    void keyFilterLetsOnlyTheFieldsCharactersThrough() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(bool, passes);
-        QLineEdit* edit = switchOn(fieldNamed(box));
-        typeCharacters(edit, typed);
-        QCOMPARE(edit->text(), passes ? typed : QString());
-    }
-
-    void enterAndControlCharactersAreDiscarded() {
-        QLineEdit* edit = switchOn(fieldNamed("txtHexx"));
+    // Control characters are dropped like any key that is no hex digit, while
+    // Backspace and the keys that type nothing still edit.
+    void editingKeysWorkAndControlCharactersAreDropped() {
+        switchOn("txtHexx2");
         QApplication::clipboard()->setText("12");
-        QTest::keyClicks(edit, "12");
-        QTest::keyClick(edit, Qt::Key_Return);
-        QTest::keyClick(edit, Qt::Key_Escape);
-        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);  // paste
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);  // select all ...
-        QTest::keyClick(edit, Qt::Key_X, Qt::ControlModifier);  // ... and cut
-        QCOMPARE(edit->text(), QString("12"));
-    }
-
-    void keysThatTypeNothingStillEdit() {
-        QLineEdit* edit = switchOn(fieldNamed("txtHexx2"));
-        QTest::keyClicks(edit, "C00");
-        QTest::keyClick(edit, Qt::Key_Home);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClick(edit, Qt::Key_End);
-        QTest::keyClicks(edit, "1");
-        QCOMPARE(edit->text(), QString("001"));
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QCOMPARE(edit->text(), QString("00"));
-    }
-
-    void maximumLengthRefusesFurtherKeys_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
-        QTest::newRow("upload write") << "txtHexx" << "12Ab5" << "12Ab";
-        QTest::newRow("dump write") << "txtHexx2" << "C0001" << "C000";
-        QTest::newRow("bank") << "txtShortHexx" << "1F2" << "1F";
-    }
-
-    void maximumLengthRefusesFurtherKeys() {
-        QFETCH(QString, box);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
-        QLineEdit* edit = switchOn(fieldNamed(box));
-        QTest::keyClicks(edit, typed);
-        QCOMPARE(edit->text(), kept);
-    }
-
-    void writeAddressKeepsTheUploadFlagAndButtonInStep() {
-        auto& window = harness_->window();
-        QLineEdit* edit = switchOn(fieldNamed("txtHexx"));
-        QVERIFY(!window.uploadFlags().hexx);
-        for (const char* key : {"1", "2", "A"}) {
-            QTest::keyClicks(edit, key);
-            QVERIFY(!window.uploadFlags().hexx);
+        h->type("txtHexx2", "C00");
+        for (const auto& [key, modifier] :
+             {std::pair{Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
+              {Qt::Key_End, Qt::NoModifier}, {Qt::Key_1, Qt::NoModifier},
+              {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_Return, Qt::NoModifier},
+              {Qt::Key_Escape, Qt::NoModifier}, {Qt::Key_V, Qt::ControlModifier},
+              {Qt::Key_A, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier}}) {
+            QTest::keyClick(h->find("txtHexx2"), key, modifier);
         }
-        QTest::keyClicks(edit, "b");
-        QVERIFY(window.uploadFlags().hexx);
-        // No ROM is chosen, so the button stays off all the same.
-        QVERIFY(!harness_->find<QPushButton>("cmdPlay")->isEnabled());
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QVERIFY(!window.uploadFlags().hexx);
+        QCOMPARE(h->text("txtHexx2"), QString("00"));
     }
 
+    // The key handler evaluates and previews the text as it stood before the
+    // key, the change handler after it; the flag follows the count both ways.
     void aKeyPreviewsTheTextBeforeItThenAfterIt() {
-        QLineEdit* edit = switchOn(fieldNamed("txtHexx"));
-        QTest::keyClicks(edit, "12A");
-        PreviewRecorder recorder(harness_->find<QLabel>("lblscript1"));
-        QTest::keyClicks(edit, "b");
-        const QString folder = harness_->workFolder() + "/";
+        auto& window = h->window();
+        switchOn("txtHexx");
+        h->type("txtHexx", "12A");
+        QVERIFY(!window.uploadFlags().hexx);
+        PreviewRecorder recorder(h->find<QLabel>("lblscript1"));
+        h->type("txtHexx", "b");
+        const QString folder = h->workFolder() + "/";
         QCOMPARE(recorder.lines, (QStringList{"cartpipe      -w12A " + folder,
                                               "cartpipe      -w12Ab " + folder}));
-
-        // A discarded key previews once, with the text as it stands.
+        QVERIFY(window.uploadFlags().hexx && !h->enabled("cmdPlay"));  // no ROM chosen
         recorder.lines.clear();
-        QTest::keyClicks(edit, "z");
+        h->type("txtHexx", "z");  // dropped: one preview, of the text as it stands
         QCOMPARE(recorder.lines, QStringList{"cartpipe      -w12Ab " + folder});
+        h->press("txtHexx", Qt::Key_Backspace);
+        QVERIFY(!window.uploadFlags().hexx);
     }
 
-    void switchingOnWithTooFewCharactersLeavesThePreview() {
-        auto* preview = harness_->find<QLabel>("lblscript1");
-        const QString before = preview->text();
-        QLineEdit* edit = switchOn(fieldNamed("txtHexx"));
-        QVERIFY(edit->isVisible() && edit->isEnabled());
-        QCOMPARE(preview->text(), before);
-        // The write address leaves the focus on its check box.
-        QCOMPARE(QApplication::focusWidget(), harness_->find<QWidget>("chkHexx"));
+    // Switching on shows the box over its hint and, with too few characters,
+    // leaves the previews; only the bank number takes the focus.
+    void switchingOnShowsTheBoxOverItsHint() {
+        const QString previews = h->text("lblscript1") + h->text("lblscript2");
+        for (const auto& [box, hint, focused] :
+             {std::tuple{"txtHexx", "Label1", "chkHexx"}, {"txtHexx2", "lbltemp1", "chkHexx2"},
+              {"txtShortHexx", "lbltemp2", "txtShortHexx"}}) {
+            QWidget* page = h->find(box)->parentWidget();
+            const QPoint middle = h->find(box)->geometry().center();
+            QCOMPARE(page->childAt(middle), h->find(hint));
+            switchOn(box);
+            QVERIFY2(h->find(box)->isAncestorOf(page->childAt(middle)), box);
+            QCOMPARE(QApplication::focusWidget(), h->find(focused));
+        }
+        QCOMPARE(h->text("lblscript1") + h->text("lblscript2"), previews);
     }
 
+    // Switching off hides the box but keeps its text and flag; switching on
+    // again counts the text.
     void switchingOffKeepsTheTextAndOnAgainCountsIt() {
-        auto& window = harness_->window();
-        const Field field = fieldNamed("txtHexx2");
-        QLineEdit* edit = switchOn(field);
-        QTest::keyClicks(edit, "C000");
-        QVERIFY(window.dumpFlags().hexx);
-
-        auto* option = harness_->find<QCheckBox>(field.check);
-        click(option);
-        QVERIFY(edit->isHidden() && !edit->isEnabled());
-        QCOMPARE(edit->text(), QString("C000"));
-        QVERIFY(window.dumpFlags().hexx);
-        QCOMPARE(harness_->find<QLabel>("lblscript2")->text(), QString("cartpipe        -tTEST "));
-
-        click(option);
-        QVERIFY(window.dumpFlags().hexx);
-        QCOMPARE(harness_->find<QLabel>("lblscript2")->text(),
-                 QString("cartpipe       -wC000 -tTEST "));
+        switchOn("txtHexx2");
+        h->type("txtHexx2", "C000");
+        h->click("chkHexx2");
+        QVERIFY(h->find("txtHexx2")->isHidden() && !h->enabled("txtHexx2"));
+        QVERIFY(h->text("txtHexx2") == "C000" && h->window().dumpFlags().hexx);
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
+        h->click("chkHexx2");
+        QVERIFY(h->window().dumpFlags().hexx);
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -wC000 -tTEST "));
     }
 
-    void bankNumberTakesTheFocusWhenSwitchedOn() {
-        QLineEdit* edit = switchOn(fieldNamed("txtShortHexx"));
-        QCOMPARE(QApplication::focusWidget(), edit);
-        QTest::keyClicks(edit, "1");
-        QVERIFY(!harness_->window().dumpFlags().shortHexx);
-        QTest::keyClicks(edit, "F");
-        QVERIFY(harness_->window().dumpFlags().shortHexx);
-    }
-
+    // Text that comes in by the box's own menu bypasses the key filter and
+    // still counts, by its length only.
     void pastedTextCountsOnlyByItsLength() {
-        const Field field = fieldNamed("txtHexx2");
-        QLineEdit* edit = switchOn(field);
+        QLineEdit* edit = switchOn("txtHexx2");
         QApplication::clipboard()->setText("ZZZZZZ");
-
-        // The box's own menu, as a right click opens it; "P" picks Paste.
         const QPoint middle = edit->rect().center();
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle, edit->mapToGlobal(middle));
         QApplication::sendEvent(edit, &rightClick);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_P);
-
-        QCOMPARE(edit->text(), QString("ZZZZ"));
-        QVERIFY(harness_->window().dumpFlags().hexx);
-        QCOMPARE(harness_->find<QLabel>("lblscript2")->text(),
-                 QString("cartpipe       -wZZZZ -tTEST "));
+        QTest::keyClick(menu, Qt::Key_P);  // Paste
+        QVERIFY(edit->text() == "ZZZZ" && h->window().dumpFlags().hexx);
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -wZZZZ -tTEST "));
     }
 
 private:
-    // Shows the field's page and ticks its option by mouse; the box.
-    QLineEdit* switchOn(const Field& field) {
-        if (field.page != 0 && !quillon::testing::chooseTab(harness_->window(), field.page)) {
-            return nullptr;
+    // Shows the box's page and ticks its option by mouse; the box.
+    QLineEdit* switchOn(const char* box) {
+        const QByteArray option = QByteArray(box).replace("txt", "chk");
+        if (!h->find(option.constData())->isVisible()) {
+            (void)h->chooseTab(1);
         }
-        click(harness_->find<QCheckBox>(field.check));
-        return harness_->find<QLineEdit>(field.box);
+        h->click(option.constData());
+        return h->find<QLineEdit>(box);
     }
 
-    std::unique_ptr<WindowHarness> harness_;
+    std::unique_ptr<quillon::testing::WindowHarness> h;
 };
 
 QTEST_MAIN(HexFieldsTest)

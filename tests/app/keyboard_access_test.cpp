@@ -1,23 +1,17 @@
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QMetaEnum>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 
 #include "window_harness.h"
 
 using quillon::testing::WindowHarness;
-using quillon::testing::click;
-using quillon::testing::chooseTab;
 
 namespace {
-
 
 // The named control that holds the focus (the tab strip's bar, a combo
 // box's edit field and a list's viewport answer for their control).
@@ -30,14 +24,32 @@ QString focusedControl() {
     return {};
 }
 
-QStringList tabThrough(QWidget* start, int presses) {
+// The Tab key's round from `start` back to it, as long as `expected`.
+QStringList tabThrough(QWidget* start, qsizetype presses) {
     start->setFocus();
     QStringList visited{focusedControl()};
-    for (int press = 0; press < presses; ++press) {
+    while (--presses > 0) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited << focusedControl();
     }
     return visited;
+}
+
+// Role, name and the labels related to it, as a screen reader gets them. Qt
+// on Linux names a combo box by its text, so there the name set on it counts.
+QString accessibleLine(QWidget* control) {
+    QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
+    QString line = control->objectName() + " " +
+                   QMetaEnum::fromType<QAccessible::Role>().valueToKey(access->role()) + " '" +
+                   (access->role() == QAccessible::ComboBox ? control->accessibleName()
+                                                            : access->text(QAccessible::Name)) +
+                   "'";
+    for (const auto& [other, relation] : access->relations(QAccessible::Label)) {
+        if (qobject_cast<QLabel*>(other->object())) {  // beside the page's frame
+            line += " by " + other->object()->objectName();
+        }
+    }
+    return line;
 }
 
 }  // namespace
@@ -47,165 +59,109 @@ class KeyboardAccessTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        harness_ = std::make_unique<WindowHarness>();
-        harness_->open();
+        h = std::make_unique<WindowHarness>();
+        h->open();
     }
-    void cleanup() { harness_.reset(); }
+    void cleanup() { h.reset(); }
 
-    void tabKeyVisitsTheUploadPageInOrder() {
-        const QStringList expected = {"Drive2",  "Dir2",     "flbOpen", "cmdView1", "chkFast",
-                                      "cboDouble", "cboLPT", "cboType", "cmdExit",  "tabTrans",
-                                      "chkHexx", "cmdSave1", "Drive2"};
-        QCOMPARE(tabThrough(find<QWidget>("Drive2"), expected.size() - 1), expected);
-    }
-
-    void tabKeyVisitsTheDownloadPageInOrder() {
-        QVERIFY(chooseTab(harness_->window(), 1));
-        click(find<QCheckBox>("chkHexx2"));  // its text box joins the round
-        const QStringList expected = {"txtFileInput", "chkHexx2", "chkShortHexx", "cboDouble2",
-                                      "cboLPT2",      "cboType2", "cboConType",   "cmdExit2",
-                                      "tabTrans",     "txtHexx2", "Dir1",         "Drive1",
-                                      "cmdSave2",     "txtFileInput"};
-        QCOMPARE(tabThrough(find<QWidget>("txtFileInput"), expected.size() - 1), expected);
+    // A control left out of the round, in the wrong place, or reachable on
+    // the hidden page; a switched-on hex box joins in its place.
+    void tabKeyVisitsThePageOnViewInOrder() {
+        QStringList round = {"Drive2", "Dir2", "flbOpen", "cmdView1", "chkFast", "cboDouble",
+                             "cboLPT", "cboType", "cmdExit", "tabTrans", "chkHexx", "cmdSave1",
+                             "Drive2"};
+        QCOMPARE(tabThrough(h->find("Drive2"), round.size()), round);
+        QVERIFY(h->chooseTab(1));
+        h->click("chkHexx2");
+        round = {"txtFileInput", "chkHexx2", "chkShortHexx", "cboDouble2", "cboLPT2", "cboType2",
+                 "cboConType", "cmdExit2", "tabTrans", "txtHexx2", "Dir1", "Drive1", "cmdSave2",
+                 "txtFileInput"};
+        QCOMPARE(tabThrough(h->find("txtFileInput"), round.size()), round);
     }
 
+    // Page switching that recomposes, resets or re-evaluates anything, or
+    // leaves the hidden page enabled; the selected tab again changes nothing.
     void switchingPagesKeepsEveryValue() {
-        auto& window = harness_->window();
-        click(find<QCheckBox>("chkHexx"));
-        QTest::keyClicks(find<QLineEdit>("txtHexx"), "12");
-        quillon::testing::replaceText(find<QComboBox>("cboLPT"), "Port 3");
-        const QString uploadPreview = find<QLabel>("lblscript1")->text();
-
-        QVERIFY(chooseTab(window, 1));
-        QVERIFY(!find<QGroupBox>("fraUp")->isVisible() && !find<QGroupBox>("fraUp")->isEnabled());
-        QVERIFY(find<QGroupBox>("fraDown")->isVisible() && find<QGroupBox>("fraDown")->isEnabled());
-        QTest::keyClicks(find<QLineEdit>("txtFileInput"), "x.bin");
-        const QString dumpPreview = find<QLabel>("lblscript2")->text();
-
-        QVERIFY(chooseTab(window, 0));
-        QVERIFY(find<QGroupBox>("fraUp")->isVisible());
-        QVERIFY(!find<QGroupBox>("fraDown")->isVisible());
-        QVERIFY(!find<QGroupBox>("fraDown")->isEnabled());
-        QCOMPARE(find<QLineEdit>("txtHexx")->text(), QString("12"));
-        QCOMPARE(find<QComboBox>("cboLPT")->currentText(), QString("Port 3"));
-        QCOMPARE(find<QLabel>("lblscript1")->text(), uploadPreview);
-        QVERIFY(!window.uploadFlags().hexx);
-
-        // The tab already selected changes nothing.
-        QVERIFY(chooseTab(window, 0));
-        QVERIFY(find<QGroupBox>("fraUp")->isVisible());
-        QVERIFY(chooseTab(window, 1));
-        QCOMPARE(find<QLineEdit>("txtFileInput")->text(), QString("x.bin"));
-        QCOMPARE(find<QLabel>("lblscript2")->text(), dumpPreview);
-        QVERIFY(window.dumpFlags().select);
+        auto& window = h->window();
+        h->click("chkHexx");
+        h->type("txtHexx", "12");
+        h->replaceText("cboLPT", "Port 3");
+        const QString uploadPreview = h->text("lblscript1");
+        QVERIFY(h->chooseTab(1));
+        h->type("txtFileInput", "x.bin");
+        const QString dumpPreview = h->text("lblscript2");
+        for (int tab : {0, 0, 1}) {
+            QVERIFY(h->chooseTab(tab));
+            const char* shown = tab == 0 ? "fraUp" : "fraDown";
+            const char* hidden = tab == 0 ? "fraDown" : "fraUp";
+            QVERIFY2(h->find(shown)->isVisible() && h->enabled(shown), shown);
+            QVERIFY2(!h->find(hidden)->isVisible() && !h->enabled(hidden), hidden);
+        }
+        QCOMPARE(h->text("txtHexx") + "|" + h->text("cboLPT") + "|" + h->text("lblscript1"),
+                 "12|Port 3|" + uploadPreview);
+        QCOMPARE(h->text("txtFileInput") + "|" + h->text("lblscript2"), "x.bin|" + dumpPreview);
+        QVERIFY(!window.uploadFlags().hexx && window.dumpFlags().select);
     }
 
+    // Alt+S must press only the Save button of the page on view.
     void accessKeysAnswerOnlyOnThePageOnView() {
-        QSignalSpy uploadSaves(find<QPushButton>("cmdSave1"), &QPushButton::clicked);
-        QSignalSpy dumpSaves(find<QPushButton>("cmdSave2"), &QPushButton::clicked);
-        QTest::keyClick(&harness_->window(), Qt::Key_S, Qt::AltModifier);
+        QSignalSpy uploadSaves(h->find<QAbstractButton>("cmdSave1"), &QAbstractButton::clicked);
+        QSignalSpy dumpSaves(h->find<QAbstractButton>("cmdSave2"), &QAbstractButton::clicked);
+        QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
         QVERIFY(uploadSaves.wait());
-        QCOMPARE(dumpSaves.count(), 0);
-        QCOMPARE(harness_->store.read("Quillon", "Upload", "Load"), std::string("Yes"));
-        QCOMPARE(harness_->store.read("Quillon", "Dump", "Load2"), std::string());
-
-        QVERIFY(chooseTab(harness_->window(), 1));
-        QTest::keyClick(&harness_->window(), Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(h->store.read("Quillon", "Upload", "Load"), std::string("Yes"));
+        QVERIFY(h->chooseTab(1));
+        QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
         QVERIFY(dumpSaves.wait());
         QCOMPARE(uploadSaves.count(), 1);
-        QCOMPARE(harness_->store.read("Quillon", "Dump", "Load2"), std::string("Yes"));
+        QCOMPARE(h->store.read("Quillon", "Dump", "Load2"), std::string("Yes"));
     }
 
-    void everyControlHasARoleAndAName_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("role");
-        QTest::addColumn<QString>("label");  // the label reported beside it, if any
-        const auto row = [](const char* control, const char* name, QAccessible::Role role,
-                            const char* label = "") {
-            QTest::newRow(control) << control << name << int(role) << label;
-        };
-        row("Drive2", "Drive", QAccessible::ComboBox);
-        row("Dir2", "Folder", QAccessible::List);
-        row("flbOpen", "Files", QAccessible::List);
-        row("cmdPlay", "Upload Rom", QAccessible::Button);
-        row("cmdExit", "Exit", QAccessible::Button);
-        row("cmdView1", "Click to See All Files", QAccessible::Button);
-        row("chkFast", "Fast Transfer", QAccessible::CheckBox);
-        row("chkHexx", "Writeaddress", QAccessible::CheckBox);
-        row("txtHexx", "Write address", QAccessible::EditableText, "Label1");
-        row("cboDouble", "Double Transfer", QAccessible::ComboBox, "lblDouble1");
-        row("cboLPT", "LPT Port Number", QAccessible::ComboBox, "lblLPT");
-        row("cboType", "Cartridge Type", QAccessible::ComboBox, "lblType");
-        row("cmdSave1", "Save Settings", QAccessible::Button);
-        row("lblscript1", "Command preview", QAccessible::StaticText);
-        row("Drive1", "Drive", QAccessible::ComboBox);
-        row("Dir1", "Folder", QAccessible::List);
-        row("txtFileInput", "Destination file", QAccessible::EditableText);
-        row("txtHexx2", "Write address", QAccessible::EditableText, "lbltemp1");
-        row("txtShortHexx", "Bank number", QAccessible::EditableText, "lbltemp2");
-        row("cboDouble2", "Double Transfer", QAccessible::ComboBox, "lblDouble2");
-        row("cboConType", "Cartridge code", QAccessible::ComboBox);
-        row("chkAlternate2", "Alternate Mode", QAccessible::CheckBox);
-        row("cmdPlay2", "Dump Rom", QAccessible::Button);
-        row("lblscript2", "Command preview", QAccessible::StaticText);
-    }
-
+    // A control without the role, name or label a screen reader needs; a
+    // preview whose spoken line lags behind its text.
     void everyControlHasARoleAndAName() {
-        QFETCH(QString, control);
-        QFETCH(QString, name);
-        QFETCH(int, role);
-        QFETCH(QString, label);
-        auto* widget = find<QWidget>(control.toLatin1().constData());
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(widget);
-        QVERIFY(access);
-        QCOMPARE(int(access->role()), role);
-        // Qt on Linux names a combo box by its text and tells its label by a
-        // relation; elsewhere the name set on it is what is read.
-        if (role == QAccessible::ComboBox) {
-            QCOMPARE(widget->accessibleName(), name);
-        } else {
-            QCOMPARE(access->text(QAccessible::Name), name);
+        const QStringList expected = {
+            "Drive2 ComboBox 'Drive'", "Dir2 List 'Folder'", "flbOpen List 'Files'",
+            "cmdPlay Button 'Upload Rom'", "cmdExit Button 'Exit'",
+            "cmdView1 Button 'Click to See All Files'", "chkFast CheckBox 'Fast Transfer'",
+            "chkHexx CheckBox 'Writeaddress'", "txtHexx EditableText 'Write address' by Label1",
+            "cboDouble ComboBox 'Double Transfer' by lblDouble1",
+            "cboLPT ComboBox 'LPT Port Number' by lblLPT",
+            "cboType ComboBox 'Cartridge Type' by lblType", "cmdSave1 Button 'Save Settings'",
+            "lblscript1 StaticText 'Command preview'", "Drive1 ComboBox 'Drive'",
+            "Dir1 List 'Folder'", "txtFileInput EditableText 'Destination file'",
+            "txtHexx2 EditableText 'Write address' by lbltemp1",
+            "txtShortHexx EditableText 'Bank number' by lbltemp2",
+            "cboDouble2 ComboBox 'Double Transfer' by lblDouble2",
+            "cboConType ComboBox 'Cartridge code'", "chkAlternate2 CheckBox 'Alternate Mode'",
+            "cmdPlay2 Button 'Dump Rom'", "lblscript2 StaticText 'Command preview'"};
+        QStringList actual;
+        for (const QString& row : expected) {
+            actual << accessibleLine(h->find(row.section(' ', 0, 0).toLatin1().constData()));
         }
-        if (!label.isEmpty()) {
-            // Beside the frame, whose caption labels all of its page.
-            QStringList labelling;
-            for (const auto& [other, relation] : access->relations(QAccessible::Label)) {
-                labelling << other->object()->objectName();
-            }
-            QVERIFY2(labelling.contains(label), qPrintable(labelling.join(' ')));
-        }
+        QCOMPARE(actual, expected);
+
+        h->click("chkFast");
+        QCOMPARE(QAccessible::queryAccessibleInterface(h->find("lblscript1"))
+                     ->text(QAccessible::Description),
+                 h->text("lblscript1"));
+        QVERIFY(h->text("lblscript1").contains("-f"));
     }
 
-    void previewsExposeTheirLine() {
-        click(find<QCheckBox>("chkFast"));
-        auto* preview = find<QLabel>("lblscript1");
-        QAccessibleInterface* access = QAccessible::queryAccessibleInterface(preview);
-        QCOMPARE(access->text(QAccessible::Description), preview->text());
-        QVERIFY(preview->text().contains("-f"));
-        QVERIFY(preview->textInteractionFlags() & Qt::TextSelectableByMouse);
-    }
-
+    // Either exit closes the window at once, and saves nothing.
     void exitClosesTheWindowWithoutSaving() {
-        click(find<QCheckBox>("chkFast"));
-        click(find<QPushButton>("cmdExit"));
-        QVERIFY(!harness_->window().isVisible());
-        QCOMPARE(harness_->store.read("Quillon", "Upload", "Load"), std::string());
-    }
-
-    void exitOnTheDownloadPageClosesItToo() {
-        QVERIFY(chooseTab(harness_->window(), 1));
-        QTest::keyClick(&harness_->window(), Qt::Key_X, Qt::AltModifier);
-        QTRY_VERIFY(!harness_->window().isVisible());
+        h->click("chkFast");
+        h->click("cmdExit");
+        QVERIFY(!h->window().isVisible());
+        QCOMPARE(h->store.read("Quillon", "Upload", "Load"), std::string());
+        h->open();
+        QVERIFY(h->chooseTab(1));
+        QTest::keyClick(&h->window(), Qt::Key_X, Qt::AltModifier);
+        QTRY_VERIFY(!h->window().isVisible());
     }
 
 private:
-    template <typename Widget>
-    Widget* find(const char* name) {
-        return harness_->find<Widget>(name);
-    }
-
-    std::unique_ptr<WindowHarness> harness_;
+    std::unique_ptr<WindowHarness> h;
 };
 
 QTEST_MAIN(KeyboardAccessTest)

@@ -1,16 +1,8 @@
-#include <QAbstractButton>
-#include <QCheckBox>
+#include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
-#include "ui/drive_list.h"
-#include "ui/file_list.h"
-#include "ui/folder_list.h"
 #include "ui/twips.h"
 #include "window_harness.h"
 
@@ -18,32 +10,39 @@ using quillon::testing::WindowHarness;
 
 namespace {
 
-// What a control shows as its text, whatever its kind.
-QString shownText(QWidget* control) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text();
+// One line per control: name, 'text', its own switches where they differ from
+// shown, enabled and unchecked (whatever its page's), and a combo box's items.
+// A failing comparison names the control and shows all it got wrong at once.
+QString describe(const QWidget* control) {
+    QString line = control->objectName() + " '" + quillon::testing::shownText(control) + "'";
+    line += control->isHidden() ? " hidden" : "";
+    line += control->testAttribute(Qt::WA_ForceDisabled) ? " disabled" : "";
+    line += control->property("checked").toBool() ? " checked" : "";
+    if (auto* combo = qobject_cast<const QComboBox*>(control)) {
+        QStringList items;
+        for (int index = 0; index < combo->count(); ++index) {
+            items << combo->itemText(index);
+        }
+        line += (combo->isEditable() ? " [" : " fixed [") + items.join('|') + "]";
     }
-    if (auto* label = qobject_cast<QLabel*>(control)) {
-        return label->text();
-    }
-    if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        return combo->currentText();
-    }
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        return edit->text();
-    }
-    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-        return frame->title();
-    }
-    return {};
+    return line;
 }
 
-QStringList items(QComboBox* box) {
-    QStringList all;
-    for (int index = 0; index < box->count(); ++index) {
-        all.append(box->itemText(index));
+QStringList describeAll(WindowHarness& harness, const QStringList& expected) {
+    QStringList actual;
+    for (const QString& row : expected) {
+        const QWidget* control = harness.find(row.section(' ', 0, 0).toLatin1().constData());
+        actual << (control ? describe(control) : row.section(' ', 0, 0) + " missing");
     }
-    return all;
+    return actual;
+}
+
+// Every saved option of both pages as the controls show it, and the previews.
+QStringList savedOptions(WindowHarness& harness) {
+    return describeAll(harness, {"chkFast", "chkHexx", "txtHexx", "cboDouble", "cboLPT",
+                                 "cboType", "chkAlternate2", "chkHexx2", "txtHexx2",
+                                 "chkShortHexx", "txtShortHexx", "cboDouble2", "cboLPT2",
+                                 "cboType2", "cboConType", "lblscript1", "lblscript2"});
 }
 
 }  // namespace
@@ -51,236 +50,148 @@ QStringList items(QComboBox* box) {
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { harness_ = std::make_unique<WindowHarness>(); }
-    void cleanup() { harness_.reset(); }
+    void init() { h = std::make_unique<WindowHarness>(); }
+    void cleanup() { h.reset(); }
 
-    void firstStartShowsEveryControlAsLaidOut_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<bool>("enabled");
-        const auto row = [](const char* name, const char* text, bool shown, bool enabled) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf8(text) << shown
-                                << enabled;
-        };
-        row("fraUp", "Comp to Atari", true, true);
-        row("lblLogo", "Quillon", true, true);
-        row("lblName", "", true, true);
-        row("lblSize", "", true, true);
-        row("cmdPlay", "&Upload Rom", true, false);
-        row("cmdExit", "E&xit", true, true);
-        row("cboDouble", "No Double", true, true);
-        row("lblDouble1", "Double Transfer:", true, true);
-        row("cmdView1", "Click to See All Files", true, true);
-        row("cmdView2", "Click to see atari Files", false, true);
-        row("chkFast", "Fast Transfer", true, true);
-        row("cboLPT", "Port 1", true, true);
-        row("lblLPT", "LPT Port Number:", true, true);
-        row("chkHexx", "Writeaddress", true, true);
-        row("txtHexx", "", false, false);
-        row("Label1", "(4-digit Hex)", true, true);
-        row("cboType", "Bankswitched", true, true);
-        row("lblType", "Cartridge Type:", true, true);
-        row("cmdSave1", "&Save Settings", true, true);
-        row("fraDown", "Atari to Comp", false, true);
-        row("lblLogo2", "Quillon", true, true);
-        row("cboConType", "TEST", true, true);
-        row("txtFileInput", "", true, true);
-        row("cmdPlay2", "&Dump Rom", true, false);
-        row("cmdExit2", "E&xit", true, true);
-        row("chkAlternate2", "Alternate Mode", true, false);
-        row("cboDouble2", "No Double", true, true);
-        row("lblDouble2", "Double Transfer:", true, true);
-        row("chkHexx2", "Writeaddress", true, true);
-        row("txtHexx2", "", false, false);
-        row("cboLPT2", "Port 1", true, true);
-        row("lbltemp1", "(4-digit Hex)", true, true);
-        row("lblLPT2", "LPT Port Number:", true, true);
-        row("txtShortHexx", "", false, false);
-        row("chkShortHexx", "Banknumber", true, true);
-        row("cboType2", "Bankswitched", true, true);
-        row("lbltemp2", "(2-digit Hex)", true, true);
-        row("lblType2", "Cartridge Type:", true, true);
-        row("cmdSave2", "&Save Settings", true, true);
-    }
-
+    // A caption, item list or start switch that differs from the layout.
     void firstStartShowsEveryControlAsLaidOut() {
-        QFETCH(QString, control);
-        QFETCH(QString, text);
-        QFETCH(bool, shown);
-        QFETCH(bool, enabled);
-        harness_->open();
-        auto* widget = harness_->window().findChild<QWidget*>(control);
-        QVERIFY(widget);
-        QCOMPARE(shownText(widget), text);
-        // The control's own switches; the download page as a whole is hidden.
-        QCOMPARE(!widget->isHidden(), shown);
-        QCOMPARE(widget->isEnabled(), enabled);
-        if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-            QCOMPARE(box->checkState(), Qt::Unchecked);
+        h->open();
+        const QString types = "[Bankswitched|Linear|Highscore]", ports = "[Port 1|Port 2|Port 3]";
+        const QString doubles = "[No Double|Double |Reverse]";
+        const QStringList expected = {
+            "fraUp 'Comp to Atari'", "lblLogo 'Quillon'", "lblName ''", "lblSize ''",
+            "cmdPlay '&Upload Rom' disabled", "cmdExit 'E&xit'", "cboDouble 'No Double' " + doubles,
+            "lblDouble1 'Double Transfer:'", "cmdView1 'Click to See All Files'",
+            "cmdView2 'Click to see atari Files' hidden", "chkFast 'Fast Transfer'",
+            "cboLPT 'Port 1' " + ports, "lblLPT 'LPT Port Number:'", "chkHexx 'Writeaddress'",
+            "txtHexx '' hidden disabled", "Label1 '(4-digit Hex)'",
+            "cboType 'Bankswitched' " + types, "lblType 'Cartridge Type:'",
+            "cmdSave1 '&Save Settings'", "fraDown 'Atari to Comp' hidden", "lblLogo2 'Quillon'",
+            "cboConType 'TEST' [TEST|7816|7832|7848|78AB|78AC|78S4|78SG|78S9|262K|264K|26F8|"
+            "26E0|26P2|26FA|26F6|26E7|26F4|26F0|26FE|26S8|26S6|26S4|263F]",
+            "txtFileInput ''", "cmdPlay2 '&Dump Rom' disabled", "cmdExit2 'E&xit'",
+            "chkAlternate2 'Alternate Mode' disabled", "cboDouble2 'No Double' " + doubles,
+            "lblDouble2 'Double Transfer:'", "chkHexx2 'Writeaddress'",
+            "txtHexx2 '' hidden disabled", "cboLPT2 'Port 1' " + ports,
+            "lbltemp1 '(4-digit Hex)'", "lblLPT2 'LPT Port Number:'",
+            "txtShortHexx '' hidden disabled", "chkShortHexx 'Banknumber'",
+            "cboType2 'Bankswitched' " + types, "lbltemp2 '(2-digit Hex)'",
+            "lblType2 'Cartridge Type:'", "cmdSave2 '&Save Settings'"};
+        QCOMPARE(describeAll(*h, expected), expected);
+    }
+
+    // Previews and flags not composed from the start values; the window, its
+    // tabs or a control out of place; the download page or the second view
+    // button not lying exactly on their twins.
+    void firstStartComposesThePreviewsAndPlacesThePages() {
+        auto& window = h->open();
+        QCOMPARE(h->text("lblscript1"), "cartpipe       " + h->workFolder() + "/");
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
+        for (const auto& flags : {window.uploadFlags(), window.dumpFlags()}) {
+            QVERIFY(flags.hexx && !flags.select && flags.shortHexx);
         }
-    }
-
-    void listsHoldTheirItemsInOrder_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QStringList>("expected");
-        const QStringList types = {"Bankswitched", "Linear", "Highscore"};
-        const QStringList ports = {"Port 1", "Port 2", "Port 3"};
-        const QStringList doubles = {"No Double", "Double ", "Reverse"};
-        QTest::newRow("cboType") << "cboType" << types;
-        QTest::newRow("cboType2") << "cboType2" << types;
-        QTest::newRow("cboLPT") << "cboLPT" << ports;
-        QTest::newRow("cboLPT2") << "cboLPT2" << ports;
-        QTest::newRow("cboDouble") << "cboDouble" << doubles;
-        QTest::newRow("cboDouble2") << "cboDouble2" << doubles;
-        QTest::newRow("cboConType")
-            << "cboConType"
-            << QStringList{"TEST", "7816", "7832", "7848", "78AB", "78AC", "78S4", "78SG",
-                           "78S9", "262K", "264K", "26F8", "26E0", "26P2", "26FA", "26F6",
-                           "26E7", "26F4", "26F0", "26FE", "26S8", "26S6", "26S4", "263F"};
-    }
-
-    void listsHoldTheirItemsInOrder() {
-        QFETCH(QString, control);
-        QFETCH(QStringList, expected);
-        auto* box = harness_->open().findChild<QComboBox*>(control);
-        QVERIFY(box);
-        QCOMPARE(items(box), expected);
-        QVERIFY(box->isEditable());
-    }
-
-    void firstStartComposesBothPreviewsAndFlags() {
-        auto& window = harness_->open();
-        const QString work = harness_->workFolder();
-        QCOMPARE(harness_->find<QLabel>("lblscript1")->text(),
-                 QStringLiteral("cartpipe       %1/").arg(work));
-        QCOMPARE(harness_->find<QLabel>("lblscript2")->text(),
-                 QStringLiteral("cartpipe        -tTEST "));
-        QVERIFY(window.uploadFlags().hexx && !window.uploadFlags().select &&
-                window.uploadFlags().shortHexx);
-        QVERIFY(window.dumpFlags().hexx && !window.dumpFlags().select &&
-                window.dumpFlags().shortHexx);
-        QVERIFY(harness_->messages.isEmpty());
-        QVERIFY(harness_->launcher.started.empty());
-    }
-
-    void listsStartInTheCurrentFolder() {
-        harness_->open();
-        for (const char* drive : {"Drive1", "Drive2"}) {
-            QCOMPARE(harness_->find<quillon::ui::DriveList>(drive)->drive(), QString("Work"));
-        }
-        for (const char* folder : {"Dir1", "Dir2"}) {
-            QCOMPARE(harness_->find<quillon::ui::FolderList>(folder)->path(),
-                     harness_->workFolder());
-        }
-        auto* files = harness_->find<quillon::ui::FileList>("flbOpen");
-        QCOMPARE(files->folder(), harness_->workFolder());
-        QCOMPARE(files->pattern(), QString("*.bin;*.a78"));
-        QVERIFY(files->currentFileName().isEmpty());
-    }
-
-    void windowShowsTheUploadPageInOneFixedArea() {
-        auto& window = harness_->open();
+        QVERIFY(h->messages.isEmpty() && h->launcher.started.empty());
         QCOMPARE(window.windowTitle(), QString("Quillon 2.5"));
-        QCOMPARE(window.objectName(), QString("frmGameLoader"));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.size(), quillon::ui::twipsSize(5730, 5790));
-
+        QCOMPARE(window.minimumSize(), window.maximumSize());
         QTabWidget* tabs = window.controls().tabTrans;
-        QCOMPARE(tabs->count(), 2);
-        QCOMPARE(tabs->tabText(0), QString("Upload to  Atari"));
-        QCOMPARE(tabs->tabText(1), QString("Download from Atari"));
-        QCOMPARE(tabs->currentIndex(), 0);
-
-        auto* upload = harness_->find<QGroupBox>("fraUp");
-        auto* download = harness_->find<QGroupBox>("fraDown");
-        QVERIFY(upload->isVisible());
-        QVERIFY(!download->isVisible());
-        QCOMPARE(download->geometry(), upload->geometry());
-        // Both frames lie inside the tab strip, below its row of tabs.
-        QVERIFY(tabs->geometry().contains(upload->geometry()));
-        QVERIFY(upload->y() >= tabs->y() + tabs->tabBar()->height());
-    }
-
-    void controlsStandAtTheirPlaces_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QRect>("twipsRect");
-        const auto row = [](const char* name, int left, int top, int width, int height) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QRect(left, top, width, height);
-        };
-        row("tabTrans", 60, 60, 5655, 5655);
-        row("Drive2", 420, 360, 2055, 315);
-        row("Dir2", 420, 660, 2055, 1215);
-        row("flbOpen", 360, 1860, 2175, 1065);
-        row("lblName", 2580, 1500, 1275, 495);
-        row("cmdPlay", 2760, 2220, 1035, 435);
-        row("cboDouble", 4080, 2820, 1215, 315);
-        row("cmdView1", 420, 2940, 2055, 315);
-        row("cmdView2", 420, 2940, 2055, 315);
-        row("txtHexx", 1740, 3780, 855, 315);
-        row("Label1", 1740, 3780, 915, 315);
-        row("lblscript1", 2040, 4140, 3075, 615);
-        row("cmdSave1", 300, 4440, 1155, 435);
-        row("Drive1", 180, 360, 2415, 315);
-        row("Dir1", 180, 660, 2415, 1440);
-        row("cboConType", 3420, 1620, 975, 315);
-        row("txtFileInput", 120, 2160, 2535, 615);
-        row("chkAlternate2", 300, 2820, 1515, 375);
-        row("txtHexx2", 1740, 3300, 855, 315);
-        row("txtShortHexx", 1740, 3720, 855, 315);
-        row("chkShortHexx", 300, 3780, 1275, 255);
-        row("lblscript2", 2040, 4140, 3075, 615);
-        row("cmdSave2", 300, 4440, 1155, 435);
-    }
-
-    void controlsStandAtTheirPlaces() {
-        QFETCH(QString, control);
-        QFETCH(QRect, twipsRect);
-        auto* widget = harness_->open().findChild<QWidget*>(control);
-        QVERIFY(widget);
-        QCOMPARE(widget->geometry(), quillon::ui::twipsRect(twipsRect.x(), twipsRect.y(),
-                                                            twipsRect.width(),
-                                                            twipsRect.height()));
-    }
-
-    void hintShowsUntilItsBoxIsSwitchedOn() {
-        harness_->open();
-        auto* page = harness_->find<QGroupBox>("fraUp");
-        auto* box = harness_->find<QLineEdit>("txtHexx");
-        const QPoint middle = box->geometry().center();
-        QCOMPARE(page->childAt(middle), harness_->find<QLabel>("Label1"));
-
-        auto* option = harness_->find<QCheckBox>("chkHexx");
-        QTest::mouseClick(option, Qt::LeftButton, {}, option->rect().center());
-        QWidget* top = page->childAt(middle);
-        QVERIFY(top == box || box->isAncestorOf(top));
-    }
-
-    void logoAndLabelsLookAsLaidOut() {
-        harness_->open();
-        for (const char* name : {"lblLogo", "lblLogo2"}) {
-            auto* logo = harness_->find<QLabel>(name);
-            QVERIFY(logo->font().italic());
-            QCOMPARE(logo->font().weight(), QFont::Normal);
-            QVERIFY(logo->font().families().contains("Georgia") ||
-                    logo->font().family() == "Georgia");
-            QCOMPARE(logo->alignment(), Qt::AlignCenter);
+        QCOMPARE(tabs->tabText(0) + "|" + tabs->tabText(1),
+                 QString("Upload to  Atari|Download from Atari"));
+        QVERIFY(tabs->currentIndex() == 0 && h->find("fraUp")->isVisible());
+        QCOMPARE(h->find("fraDown")->geometry(), h->find("fraUp")->geometry());
+        QCOMPARE(h->find("cmdView2")->geometry(), h->find("cmdView1")->geometry());
+        const struct {
+            const char* name;
+            int left, top, width, height;
+        } places[] = {{"tabTrans", 60, 60, 5655, 5655},   {"Dir2", 420, 660, 2055, 1215},
+                      {"flbOpen", 360, 1860, 2175, 1065}, {"lblscript1", 2040, 4140, 3075, 615},
+                      {"Dir1", 180, 660, 2415, 1440},     {"txtFileInput", 120, 2160, 2535, 615},
+                      {"txtShortHexx", 1740, 3720, 855, 315}};
+        for (const auto& [name, left, top, width, height] : places) {
+            QVERIFY2(h->find(name)->geometry() == quillon::ui::twipsRect(left, top, width, height),
+                     name);
         }
-        for (const char* name : {"lblName", "lblSize"}) {
-            auto* label = harness_->find<QLabel>(name);
-            QCOMPARE(label->frameShape(), QFrame::Box);
-            QCOMPARE(label->alignment(), Qt::AlignCenter);
-        }
-        for (const char* name : {"lblscript1", "lblscript2"}) {
-            auto* preview = harness_->find<QLabel>(name);
-            QVERIFY(preview->autoFillBackground());
-            QCOMPARE(preview->palette().color(QPalette::Active, QPalette::Window),
-                     preview->palette().color(QPalette::Inactive, QPalette::Mid));
-        }
+    }
+
+    // A restore that bypasses the controls' handlers leaves flags, buttons,
+    // previews or the alternate mode out of step with the restored values.
+    void bothSavedPagesComeBackInStep() {
+        save("Upload", {{"chkFast", "True"}, {"chkHexx", "True"}, {"txtHexx", "8000"},
+                        {"cboDouble", "Reverse"}, {"cboLPT", "Port 2"}, {"cboType", "Linear"},
+                        {"Load", "Yes"}});
+        save("Dump", {{"chkAlternate2", "True"}, {"chkHexx2", "True"}, {"txtHexx2", "C0"},
+                      {"chkShortHexx", "True"}, {"txtShortHexx", "1F"}, {"cboDouble2", "Double "},
+                      {"cboLPT2", "Port 3"}, {"cboType2", "Highscore"}, {"cboConType", "TEST"},
+                      {"Load2", "Yes"}});
+        auto& window = h->open();
+        const QStringList options = savedOptions(*h);
+        QCOMPARE(options.mid(0, 3),
+                 (QStringList{"chkFast 'Fast Transfer' checked", "chkHexx 'Writeaddress' checked",
+                              "txtHexx '8000'"}));
+        QCOMPARE(options.mid(6, 5),
+                 (QStringList{"chkAlternate2 'Alternate Mode' disabled checked",
+                              "chkHexx2 'Writeaddress' checked", "txtHexx2 'C0'",
+                              "chkShortHexx 'Banknumber' checked", "txtShortHexx '1F'"}));
+        QVERIFY(window.uploadFlags().hexx && !window.dumpFlags().hexx);
+        QVERIFY(window.dumpFlags().shortHexx);
+        QCOMPARE(h->text("lblscript1"),
+                 "cartpipe  -r -f -l2 -c1 -w8000 " + h->workFolder() + "/");
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F -wC0 -tTEST "));
+        QVERIFY(!h->enabled("cmdPlay") && !h->enabled("cmdPlay2"));  // no ROM, no destination
+        // The restore ran before the window was shown: no focus was moved.
+        QVERIFY(QApplication::focusWidget() != h->find("txtShortHexx"));
+    }
+
+    // A restore that touches the page that was not saved (each preview
+    // carries every option of its page).
+    void oneSavedPageLeavesTheOtherAsLaidOut() {
+        save("Dump", {{"chkHexx2", "False"}, {"txtHexx2", "C000"}, {"cboConType", "26F8"},
+                      {"Load2", "Yes"}});
+        h->open();
+        QCOMPARE(h->text("lblscript1"), "cartpipe       " + h->workFolder() + "/");
+        QVERIFY(h->find("txtHexx2")->isHidden() && h->text("txtHexx2").isEmpty());
+        QVERIFY(h->enabled("chkAlternate2"));
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe        -t26F8 "));
+
+        save("Dump", {{"Load2", ""}});
+        save("Upload", {{"chkFast", "True"}, {"Load", "Yes"}});
+        h->open();
+        QCOMPARE(h->text("lblscript1"), "cartpipe   -f    " + h->workFolder() + "/");
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
+        QVERIFY(!h->enabled("chkAlternate2"));
+    }
+
+    // A Save button that writes another page, misses a control, or is not
+    // read back at the next start.
+    void savedOptionsAreThereAtTheNextStart() {
+        h->open();
+        h->click("chkFast");
+        h->click("chkHexx");
+        h->type("txtHexx", "80");
+        h->replaceText("cboType", "linear");
+        h->click("cmdSave1");
+        QVERIFY(h->chooseTab(1));
+        h->replaceText("cboConType", "26FA");
+        h->click("chkAlternate2");
+        h->click("chkShortHexx");
+        h->type("txtShortHexx", "0A");
+        h->click("cmdSave2");
+        const QStringList saved = savedOptions(*h);
+        auto& second = h->open();
+        QCOMPARE(savedOptions(*h), saved);
+        QVERIFY(!second.uploadFlags().hexx);  // two of four characters
+        QVERIFY(second.dumpFlags().shortHexx);
     }
 
 private:
-    std::unique_ptr<WindowHarness> harness_;
+    using Values = std::initializer_list<std::pair<const char*, const char*>>;
+    void save(const char* section, Values values) {
+        for (const auto& [key, value] : values) {
+            QVERIFY(h->store.write("Quillon", section, key, value));
+        }
+    }
+
+    std::unique_ptr<WindowHarness> h;
 };
 
 QTEST_MAIN(StartupTest)

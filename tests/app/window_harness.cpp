@@ -1,7 +1,7 @@
 #include "window_harness.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -9,63 +9,16 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "ui/file_list.h"
-#include "ui/folder_list.h"
 #include "ui/message_box.h"
 
 namespace quillon::testing {
 
-namespace {
-
-QModelIndex entryNamed(const QAbstractItemView& view, const QString& name) {
-    const QAbstractItemModel* model = view.model();
-    for (int row = 0; row < model->rowCount(); ++row) {
-        const QModelIndex index = model->index(row, 0);
-        if (index.data().toString() == name) {
-            return index;
-        }
-    }
-    return {};
-}
-
-bool clickEntry(QAbstractItemView* view, const QString& name) {
-    const QModelIndex entry = entryNamed(*view, name);
-    if (!entry.isValid() || !view->isVisible()) {
-        return false;
-    }
-    view->scrollTo(entry);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(entry).center());
-    return true;
-}
-
-}  // namespace
-
-TestDrives::TestDrives(QString workRoot, QString spareRoot)
-    : workRoot_(std::move(workRoot)), spareRoot_(std::move(spareRoot)) {}
-
-QList<ui::DriveEntry> TestDrives::drives() const {
-    return {{QStringLiteral("Work"), workRoot_}, {QStringLiteral("Spare"), spareRoot_}};
-}
-
-bool TestDrives::isReady(const ui::DriveEntry& drive) const {
-    return drive.root != spareRoot_ || spareReady_;
-}
-
-std::string RecordingLauncher::shortPath(const std::string& path) const {
-    return QFileInfo::exists(QString::fromStdString(path)) ? path : std::string();
-}
-
-platform::LaunchOutcome RecordingLauncher::start(const command::TransferCommand& command) {
-    started.push_back(command);
-    return outcome;
-}
-
 WindowHarness::WindowHarness() : previousFolder_(QDir::currentPath()) {
-    QDir(root_.path()).mkpath(QStringLiteral("work"));
-    QDir(root_.path()).mkpath(QStringLiteral("spare"));
-    // Canonical, so that paths read back from the lists compare equal.
-    drives = std::make_unique<TestDrives>(QFileInfo(workFolder()).canonicalFilePath(),
-                                          QFileInfo(spareFolder()).canonicalFilePath());
+    // Canonical roots, so that paths read back from the lists compare equal.
+    for (auto [drive, name] : {std::pair{&drives.work, "Work"}, {&drives.spare, "Spare"}}) {
+        QDir(root_.path()).mkpath(QString(name).toLower());
+        *drive = {name, QFileInfo(root_.filePath(QString(name).toLower())).canonicalFilePath()};
+    }
     QDir::setCurrent(workFolder());
     const QString settings = root_.filePath(QStringLiteral("settings"));
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
@@ -79,9 +32,10 @@ WindowHarness::~WindowHarness() {
     QDir::setCurrent(previousFolder_);
 }
 
-app::frmGameLoader& WindowHarness::open() {
+app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
     window_.reset();
-    window_ = std::make_unique<app::frmGameLoader>(app::Services{store, launcher, *drives});
+    window_ = std::make_unique<app::frmGameLoader>(
+        app::Services{store, tool ? *tool : launcher, drives});
     window_->show();
     QApplication::setActiveWindow(window_.get());
     (void)QTest::qWaitForWindowActive(window_.get());
@@ -103,37 +57,68 @@ QString WindowHarness::makeFile(const QString& relative, qint64 bytes) const {
     return QFileInfo(path).canonicalFilePath();
 }
 
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+QString WindowHarness::text(const char* name) { return shownText(find(name)); }
+
+// Combo boxes first: their current item, not an edit field's text.
+QString shownText(const QWidget* control) {
+    for (const char* property : {"currentText", "title", "text"}) {
+        if (const QVariant value = control->property(property); value.isValid()) {
+            return value.toString();
+        }
+    }
+    return {};
 }
 
-bool clickFile(ui::FileList* list, const QString& name) { return clickEntry(list, name); }
+void WindowHarness::click(const char* name) {
+    QWidget* control = find(name);
+    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+}
 
-bool openFolder(ui::FolderList* list, const QString& name) {
-    if (!clickEntry(list, name)) {
+void WindowHarness::type(const char* name, const QString& keys) {
+    find(name)->setFocus();
+    QTest::keyClicks(find(name), keys);
+}
+
+void WindowHarness::press(const char* name, Qt::Key key) {
+    find(name)->setFocus();
+    QTest::keyClick(find(name), key);
+}
+
+// Typing over the selection, so the control sees one change, not two.
+void WindowHarness::replaceText(const char* name, const QString& text) {
+    find(name)->setFocus();
+    QTest::keyClick(find(name), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(find(name), text.isEmpty() ? QStringLiteral("\b") : text);
+}
+
+bool WindowHarness::clickEntry(const char* list, const QString& name) {
+    auto* view = find<QAbstractItemView>(list);
+    const QModelIndexList hits = view->model()->match(view->model()->index(0, 0),
+                                                      Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    if (hits.isEmpty() || !view->isVisible()) {
         return false;
     }
-    QTest::keyClick(list, Qt::Key_Return);
+    view->scrollTo(hits.front());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                      view->visualRect(hits.front()).center());
     return true;
 }
 
-bool chooseTab(app::frmGameLoader& window, int index) {
-    QTabBar* bar = window.controls().tabTrans->tabBar();
+bool WindowHarness::openFolder(const char* list, const QString& name) {
+    const bool found = clickEntry(list, name);
+    if (found) {
+        press(list, Qt::Key_Return);
+    }
+    return found;
+}
+
+bool WindowHarness::chooseTab(int index) {
+    QTabBar* bar = window_->controls().tabTrans->tabBar();
     if (index < 0 || index >= bar->count()) {
         return false;
     }
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    return window.controls().tabTrans->currentIndex() == index;
-}
-
-void replaceText(QComboBox* box, const QString& text) {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty()) {
-        QTest::keyClick(box, Qt::Key_Backspace);
-    } else {
-        QTest::keyClicks(box, text);
-    }
+    return window_->controls().tabTrans->currentIndex() == index;
 }
 
 }  // namespace quillon::testing
