@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "command/option_lists.h"
 #include "command/page_commands.h"
 #include "command/transfer_command.h"
 
@@ -108,8 +109,9 @@ TEST(CommandLines, MatchTheWorkedExamples) {
               (std::vector<std::string>{"-a", "-wc0 0", "-tzz9", R"(C:\DUMPS\)"}));
 }
 
-// A combo gives its token only for its exact text: a difference in case or blanks gives none.
-// The double combo goes by its page's own list ('D': a page whose list reads Once, Twice, Back).
+// A combo gives no token for a text that differs from its item in case or blanks (the items
+// themselves are in the worked examples). The double combo goes by its page's own list: 'D' is a
+// page whose list reads Once, Twice, Back.
 TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
     struct Row {
         char combo;  // 'd'/'D' double, 'p' port, 't' type
@@ -117,13 +119,10 @@ TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
         std::string token;
     };
     const std::vector<Row> rows = {
-        {'d', "No Double", ""}, {'d', "Double ", "-d"}, {'d', "Reverse", "-r"}, {'d', "Double", ""},
-        {'d', "double ", ""},   {'d', " Reverse", ""},  {'d', "REVERSE", ""},   {'d', "", ""},
-        {'D', "Twice", "-d"},   {'D', "Back", "-r"},    {'D', "Double ", ""}, {'D', "Reverse", ""},
-        {'p', "Port 1", ""},    {'p', "Port 2", "-l2"}, {'p', "Port 3", "-l3"}, {'p', "port 2", ""},
-        {'p', "Port 2 ", ""},   {'p', "Port 4", ""},    {'p', "2", ""},         {'p', "", ""},
-        {'t', "Bankswitched", ""}, {'t', "Linear", "-c1"}, {'t', "Highscore", "-c2"},
-        {'t', "linear", ""},       {'t', "HighScore", ""}, {'t', "", ""},
+        {'d', "Double", ""},  {'d', "double ", ""},  {'d', " Reverse", ""}, {'d', "REVERSE", ""},
+        {'D', "Twice", "-d"}, {'D', "Back", "-r"},   {'D', "Double ", ""},  {'D', "Reverse", ""},
+        {'p', "port 2", ""},  {'p', "Port 2 ", ""},  {'p', "Port 4", ""},   {'p', "", ""},
+        {'t', "linear", ""},  {'t', "HighScore", ""}, {'t', "", ""},
     };
     const auto set = [](auto& page, const Row& row) {
         page.doubleItems = row.combo == 'D' ? std::array<std::string, 3>{"Once", "Twice", "Back"}
@@ -139,6 +138,15 @@ TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
         set(down, row);
         EXPECT_EQ(composeUpload(up, "\\").options.at(field), row.token);
         EXPECT_EQ(composeDump(down).options.at(field), row.token);
+    }
+    // Each item the window lists gives its token: the lists and the composition agree.
+    const std::array<std::string, 3> tokens = {"", "-d-l2-c1", "-r-l3-c2"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        const UploadSnapshot page{kDoubles, std::string(kDoubleModes[i]), false,
+                                  std::string(kPorts[i]), std::string(kCartridgeTypes[i]),
+                                  false, "", "", ""};
+        const std::vector<std::string> options = composeUpload(page, "\\").options;
+        EXPECT_EQ(options[1] + options[3] + options[4], tokens[i]) << "item " << i;
     }
 }
 

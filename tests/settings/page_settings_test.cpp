@@ -60,23 +60,25 @@ struct Row {
     std::string restored;
 };
 
-// Each key in its order with the marker last, a hex text only while its box is on, and every
-// text as it stands ("Double " keeps its blank, texts from no list survive); the restore puts
-// back exactly that, a box before its text, and leaves the other page unsaved.
-TEST(PageSettings, SaveInOrderThenRestore) {
+// Saved one after the other into one store per page, as a user saves again and again: each
+// save writes its keys in order with the marker last, a hex text only while its box is on, and
+// every text as it stands ("Double " keeps its blank, texts from no list survive); the restore
+// puts back exactly that, a box before its text, and never the other page. A hex text saved
+// earlier stays in the store once its box is saved off, but is not put back.
+TEST(PageSettings, SavedOneAfterTheOtherThenRestored) {
     const std::vector<Row<UploadOptions>> uploads = {
-        {{false, false, "8000", "No Double", "Port 1", "Bankswitched"},
-         "Quillon/Upload: chkFast=False|chkHexx=False|cboDouble=No Double|cboLPT=Port 1|"
-         "cboType=Bankswitched|Load=Yes",
-         "chkFast:off|chkHexx:off|cboDouble=No Double|cboLPT=Port 1|cboType=Bankswitched"},
-        {{true, true, "12", "Double ", "Port 3", "Highscore"},
-         "Quillon/Upload: chkFast=True|chkHexx=True|txtHexx=12|cboDouble=Double |cboLPT=Port 3|"
-         "cboType=Highscore|Load=Yes",
-         "chkFast:on|chkHexx:on|txtHexx=12|cboDouble=Double |cboLPT=Port 3|cboType=Highscore"},
         {{false, true, "", "double", " port 2", "Linear "},
          "Quillon/Upload: chkFast=False|chkHexx=True|txtHexx=|cboDouble=double|cboLPT= port 2|"
          "cboType=Linear |Load=Yes",
          "chkFast:off|chkHexx:on|txtHexx=|cboDouble=double|cboLPT= port 2|cboType=Linear "},
+        {{true, true, "12", "Double ", "Port 3", "Highscore"},
+         "Quillon/Upload: chkFast=True|chkHexx=True|txtHexx=12|cboDouble=Double |cboLPT=Port 3|"
+         "cboType=Highscore|Load=Yes",
+         "chkFast:on|chkHexx:on|txtHexx=12|cboDouble=Double |cboLPT=Port 3|cboType=Highscore"},
+        {{false, false, "8000", "No Double", "Port 1", "Bankswitched"},
+         "Quillon/Upload: chkFast=False|chkHexx=False|cboDouble=No Double|cboLPT=Port 1|"
+         "cboType=Bankswitched|Load=Yes",
+         "chkFast:off|chkHexx:off|cboDouble=No Double|cboLPT=Port 1|cboType=Bankswitched"},
     };
     const std::vector<Row<DumpOptions>> dumps = {
         {{true, true, "C000", true, "1F", "Double ", "Port 2", "Linear", "26F8"},
@@ -85,23 +87,28 @@ TEST(PageSettings, SaveInOrderThenRestore) {
          "Load2=Yes",
          "chkAlternate2:on|chkHexx2:on|txtHexx2=C000|chkShortHexx:on|txtShortHexx=1F|"
          "cboDouble2=Double |cboLPT2=Port 2|cboType2=Linear|cboConType=26F8"},
-        {{false, false, "C000", true, "", "Reverse", "LPT9", "", "zz 9"},
-         "Quillon/Dump: chkAlternate2=False|chkHexx2=False|chkShortHexx=True|txtShortHexx=|"
+        {{false, false, "", false, "", "Reverse", "LPT9", "", "zz 9"},
+         "Quillon/Dump: chkAlternate2=False|chkHexx2=False|chkShortHexx=False|"
          "cboDouble2=Reverse|cboLPT2=LPT9|cboType2=|cboConType=zz 9|Load2=Yes",
-         "chkAlternate2:off|chkHexx2:off|chkShortHexx:on|txtShortHexx=|cboDouble2=Reverse|"
-         "cboLPT2=LPT9|cboType2=|cboConType=zz 9"},
+         "chkAlternate2:off|chkHexx2:off|chkShortHexx:off|cboDouble2=Reverse|cboLPT2=LPT9|"
+         "cboType2=|cboConType=zz 9"},
     };
-    const auto expectRows = [](const auto& rows, auto save, auto restore, auto otherRestore) {
+    const auto saveRows = [](const auto& rows, auto save, auto restore, auto otherRestore) {
+        MemoryStore store;
         for (const auto& row : rows) {
-            MemoryStore store;
+            store.writes = store.lastWhere = "";
             save(store, row.options);
             EXPECT_EQ(store.writes, row.writes);
             EXPECT_EQ(shown(restore(store)), row.restored);
             EXPECT_TRUE(otherRestore(store).empty());
         }
+        return store.values;
     };
-    expectRows(uploads, saveUpload, uploadRestore, dumpRestore);
-    expectRows(dumps, saveDump, dumpRestore, uploadRestore);
+    auto uploaded = saveRows(uploads, saveUpload, uploadRestore, dumpRestore);
+    EXPECT_EQ(uploaded["Quillon/Upload/txtHexx"], "12");
+    auto dumped = saveRows(dumps, saveDump, dumpRestore, uploadRestore);
+    EXPECT_EQ(dumped["Quillon/Dump/txtHexx2"], "C000");
+    EXPECT_EQ(dumped["Quillon/Dump/txtShortHexx"], "1F");
 }
 
 // A refused write is passed over and the save goes on to its marker; the key reads as missing.
@@ -117,24 +124,6 @@ TEST(PageSettings, RefusedWritesAreSkipped) {
               "cboConType=26F8|Load2=Yes");
     EXPECT_EQ(shown(uploadRestore(store)),
               "chkFast:on|chkHexx:off|cboDouble=Reverse|cboLPT=|cboType=Linear");
-}
-
-// A hex text saved earlier stays in the store when its option is later saved off, but is not
-// put back while its box reads "False".
-TEST(PageSettings, HexTextOfAnEarlierSaveStaysButIsNotRestoredWhileOff) {
-    MemoryStore store;
-    saveUpload(store, {false, true, "8000", "No Double", "Port 1", "Bankswitched"});
-    saveDump(store, {false, true, "C000", true, "1F", "No Double", "Port 1", "Bankswitched", ""});
-    saveUpload(store, {false, false, "", "No Double", "Port 1", "Bankswitched"});
-    saveDump(store, {false, false, "", false, "", "No Double", "Port 1", "Bankswitched", ""});
-    EXPECT_EQ(store.values["Quillon/Upload/txtHexx"], "8000");
-    EXPECT_EQ(store.values["Quillon/Dump/txtHexx2"], "C000");
-    EXPECT_EQ(store.values["Quillon/Dump/txtShortHexx"], "1F");
-    EXPECT_EQ(shown(uploadRestore(store)),
-              "chkFast:off|chkHexx:off|cboDouble=No Double|cboLPT=Port 1|cboType=Bankswitched");
-    EXPECT_EQ(shown(dumpRestore(store)),
-              "chkAlternate2:off|chkHexx2:off|chkShortHexx:off|cboDouble2=No Double|"
-              "cboLPT2=Port 1|cboType2=Bankswitched|cboConType=");
 }
 
 // Only the exact marker "Yes" counts as saved, and only the exact word "True" checks a box; a
