@@ -179,7 +179,9 @@ TEST(CommandLines, PreviewAndRunDifferOnlyInPrefixAndFile) {
     const std::vector<std::string> hex = {"", "C000"}, codes = {"TEST", "26F8", ""};
     const std::vector<std::string> destinations = {R"(C:\My Dumps\cart one.a78)", ""};
     const std::array<bool, 2> offOn = {false, true};
-    const std::size_t combinations = 5 * 4 * 4 * 3 * 2 * 2 * 2 * 2 * 2 * 2;
+    // The upload page reads only the first six picks: it is checked once for each of theirs.
+    const std::size_t uploadCombinations = 5 * 4 * 4 * 2 * 2 * 2;
+    const std::size_t combinations = uploadCombinations * 3 * 2 * 2 * 2;
     for (std::size_t i = 0; i < combinations; ++i) {
         std::size_t digits = i;  // mixed-radix: each list takes the next digit
         const auto pick = [&digits](const auto& list) {
@@ -188,13 +190,17 @@ TEST(CommandLines, PreviewAndRunDifferOnlyInPrefixAndFile) {
             return item;
         };
         const std::string doubleText = pick(doubles), port = pick(ports), type = pick(types);
+        const bool flag = pick(offOn), writeOn = pick(offOn);
+        const std::string write = pick(hex);
         const std::string code = pick(codes), destination = pick(destinations);
-        const bool flag = pick(offOn), writeOn = pick(offOn), bankOn = pick(offOn);
-        const std::string write = pick(hex), bank = pick(hex).substr(0, 2);
+        const bool bankOn = pick(offOn);
+        const std::string bank = pick(hex).substr(0, 2);
         SCOPED_TRACE("combination " + std::to_string(i));
-        expectConsistent(upload({kDoubles, doubleText, flag, port, type, writeOn, write,
-                                 R"(C:\My Roms)", "Space Game.a78"}),
-                         6);
+        if (i < uploadCombinations) {
+            expectConsistent(upload({kDoubles, doubleText, flag, port, type, writeOn, write,
+                                     R"(C:\My Roms)", "Space Game.a78"}),
+                             6);
+        }
         expectConsistent(dump({flag, kDoubles, doubleText, port, type, bankOn, bank, writeOn,
                                write, code, destination}),
                          8);
