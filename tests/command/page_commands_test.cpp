@@ -109,9 +109,9 @@ TEST(CommandLines, MatchTheWorkedExamples) {
               (std::vector<std::string>{"-a", "-wc0 0", "-tzz9", R"(C:\DUMPS\)"}));
 }
 
-// A combo gives no token for a text that differs from its item in case or blanks (the items
-// themselves are in the worked examples). The double combo goes by its page's own list: 'D' is a
-// page whose list reads Once, Twice, Back.
+// A combo gives no token for a text that differs from its item in case or blanks, and each item
+// the window lists gives its own. The double combo goes by its page's own list: 'D' is a page
+// whose list reads Once, Twice, Back.
 TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
     struct Row {
         char combo;  // 'd'/'D' double, 'p' port, 't' type
