@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QComboBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -7,45 +6,6 @@
 #include "window_harness.h"
 
 using quillon::testing::WindowHarness;
-
-namespace {
-
-// One line per control: name, 'text', its own switches where they differ from
-// shown, enabled and unchecked (whatever its page's), and a combo box's items.
-// A failing comparison names the control and shows all it got wrong at once.
-QString describe(const QWidget* control) {
-    QString line = control->objectName() + " '" + quillon::testing::shownText(control) + "'";
-    line += control->isHidden() ? " hidden" : "";
-    line += control->testAttribute(Qt::WA_ForceDisabled) ? " disabled" : "";
-    line += control->property("checked").toBool() ? " checked" : "";
-    if (auto* combo = qobject_cast<const QComboBox*>(control)) {
-        QStringList items;
-        for (int index = 0; index < combo->count(); ++index) {
-            items << combo->itemText(index);
-        }
-        line += (combo->isEditable() ? " [" : " fixed [") + items.join('|') + "]";
-    }
-    return line;
-}
-
-QStringList describeAll(WindowHarness& harness, const QStringList& expected) {
-    QStringList actual;
-    for (const QString& row : expected) {
-        const QWidget* control = harness.find(row.section(' ', 0, 0).toLatin1().constData());
-        actual << (control ? describe(control) : row.section(' ', 0, 0) + " missing");
-    }
-    return actual;
-}
-
-// Every saved option of both pages as the controls show it, and the previews.
-QStringList savedOptions(WindowHarness& harness) {
-    return describeAll(harness, {"chkFast", "chkHexx", "txtHexx", "cboDouble", "cboLPT",
-                                 "cboType", "chkAlternate2", "chkHexx2", "txtHexx2",
-                                 "chkShortHexx", "txtShortHexx", "cboDouble2", "cboLPT2",
-                                 "cboType2", "cboConType", "lblscript1", "lblscript2"});
-}
-
-}  // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -77,7 +37,7 @@ private slots:
             "txtShortHexx '' hidden disabled", "chkShortHexx 'Banknumber'",
             "cboType2 'Bankswitched' " + types, "lbltemp2 '(2-digit Hex)'",
             "lblType2 'Cartridge Type:'", "cmdSave2 '&Save Settings'"};
-        QCOMPARE(describeAll(*h, expected), expected);
+        QCOMPARE(h->describe(expected), expected);
     }
 
     // Previews and flags not composed from the start values; the window, its
@@ -124,7 +84,7 @@ private slots:
                       {"cboLPT2", "Port 3"}, {"cboType2", "Highscore"}, {"cboConType", "TEST"},
                       {"Load2", "Yes"}});
         auto& window = h->open();
-        const QStringList options = savedOptions(*h);
+        const QStringList options = h->savedOptions();
         QCOMPARE(options.mid(0, 3),
                  (QStringList{"chkFast 'Fast Transfer' checked", "chkHexx 'Writeaddress' checked",
                               "txtHexx '8000'"}));
@@ -176,9 +136,9 @@ private slots:
         h->click("chkShortHexx");
         h->type("txtShortHexx", "0A");
         h->click("cmdSave2");
-        const QStringList saved = savedOptions(*h);
+        const QStringList saved = h->savedOptions();
         auto& second = h->open();
-        QCOMPARE(savedOptions(*h), saved);
+        QCOMPARE(h->savedOptions(), saved);
         QVERIFY(!second.uploadFlags().hexx);  // two of four characters
         QVERIFY(second.dumpFlags().shortHexx);
     }

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
@@ -57,16 +58,46 @@ QString WindowHarness::makeFile(const QString& relative, qint64 bytes) const {
     return QFileInfo(path).canonicalFilePath();
 }
 
-QString WindowHarness::text(const char* name) { return shownText(find(name)); }
-
 // Combo boxes first: their current item, not an edit field's text.
-QString shownText(const QWidget* control) {
+QString WindowHarness::text(const char* name) {
     for (const char* property : {"currentText", "title", "text"}) {
-        if (const QVariant value = control->property(property); value.isValid()) {
+        if (const QVariant value = find(name)->property(property); value.isValid()) {
             return value.toString();
         }
     }
     return {};
+}
+
+QStringList WindowHarness::describe(const QStringList& rows) {
+    QStringList lines;
+    for (const QString& row : rows) {
+        const QByteArray name = row.section(' ', 0, 0).toLatin1();
+        const QWidget* control = find(name.constData());
+        if (!control) {
+            lines << name + " missing";
+            continue;
+        }
+        QString line = name + " '" + text(name.constData()) + "'";
+        line += control->isHidden() ? " hidden" : "";
+        line += control->testAttribute(Qt::WA_ForceDisabled) ? " disabled" : "";
+        line += control->property("checked").toBool() ? " checked" : "";
+        if (auto* combo = qobject_cast<const QComboBox*>(control)) {
+            QStringList items;
+            for (int index = 0; index < combo->count(); ++index) {
+                items << combo->itemText(index);
+            }
+            line += (combo->isEditable() ? " [" : " fixed [") + items.join('|') + "]";
+        }
+        lines << line;
+    }
+    return lines;
+}
+
+QStringList WindowHarness::savedOptions() {
+    return describe({"chkFast", "chkHexx", "txtHexx", "cboDouble", "cboLPT", "cboType",
+                     "chkAlternate2", "chkHexx2", "txtHexx2", "chkShortHexx", "txtShortHexx",
+                     "cboDouble2", "cboLPT2", "cboType2", "cboConType", "lblscript1",
+                     "lblscript2"});
 }
 
 void WindowHarness::click(const char* name) {

@@ -62,6 +62,13 @@ public:
     // What the named control shows: caption, text or current item.
     QString text(const char* name);
     bool enabled(const char* name) { return find(name)->isEnabled(); }
+    // One line for the control named by each row's first word: name, 'text',
+    // its own switches where they differ from shown, enabled and unchecked
+    // (whatever its page's), and a combo box's items. Compared with a list of
+    // the expected lines, a failure names the control and all it got wrong.
+    QStringList describe(const QStringList& rows);
+    // Every option of both pages that Save keeps, and both previews.
+    QStringList savedOptions();
 
     // Real input to the named control. Those that return false found no such
     // entry or tab on view.
@@ -84,8 +91,5 @@ private:
     QString previousFolder_;
     std::unique_ptr<app::frmGameLoader> window_;
 };
-
-// What a control shows as its text, whatever its kind.
-QString shownText(const QWidget* control);
 
 }  // namespace quillon::testing
