@@ -127,10 +127,10 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleN
     return result;
 }
 
-QLineEdit* hexBox(QWidget* parent, const char* name, int maxLength, const QString& accessibleName,
-                  int left, int top, int width, int height) {
+QLineEdit* hexBox(QWidget* parent, const char* name, rules::HexFieldId field,
+                  const QString& accessibleName, int left, int top, int width, int height) {
     QLineEdit* result = textBox(parent, name, accessibleName, left, top, width, height);
-    result->setMaxLength(maxLength);
+    result->setMaxLength(static_cast<int>(rules::hexFieldSpec(field).maxLength));
     // An input method would hand over composed text without a key press,
     // past the filter; hex digits need none.
     result->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -49,8 +49,8 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
                             1215, 315);
     c.chkHexx2 =
         f::checkBox(page, "chkHexx2", QStringLiteral("Writeaddress"), 300, 3240, 1275, 435);
-    c.txtHexx2 = f::hexBox(page, "txtHexx2", 4, QStringLiteral("Write address"), 1740, 3300, 855,
-                           315);
+    c.txtHexx2 = f::hexBox(page, "txtHexx2", rules::HexFieldId::DumpWrite,
+                           QStringLiteral("Write address"), 1740, 3300, 855, 315);
     c.cboLPT2 = f::comboBox(page, "cboLPT2", command::kPorts, QStringLiteral("LPT Port Number"),
                             4080, 3300, 1215, 315);
     c.lbltemp1 = f::label(page, "lbltemp1", QStringLiteral("(4-digit Hex)"), 1740, 3350, 915, 315);
@@ -58,8 +58,8 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
     // caption's colon off.
     c.lblLPT2 =
         f::label(page, "lblLPT2", QStringLiteral("LPT Port Number:"), 2760, 3360, 1335, 315);
-    c.txtShortHexx = f::hexBox(page, "txtShortHexx", 2, QStringLiteral("Bank number"), 1740,
-                               3720, 855, 315);
+    c.txtShortHexx = f::hexBox(page, "txtShortHexx", rules::HexFieldId::DumpBank,
+                               QStringLiteral("Bank number"), 1740, 3720, 855, 315);
     c.chkShortHexx =
         f::checkBox(page, "chkShortHexx", QStringLiteral("Banknumber"), 300, 3780, 1275, 255);
     c.cboType2 = f::comboBox(page, "cboType2", command::kCartridgeTypes,

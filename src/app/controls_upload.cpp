@@ -58,8 +58,8 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
                            4080, 3300, 1215, 315);
     c.lblLPT = f::label(page, "lblLPT", QStringLiteral("LPT Port Number:"), 2760, 3360, 1335, 255);
     c.chkHexx = f::checkBox(page, "chkHexx", QStringLiteral("Writeaddress"), 300, 3720, 1275, 435);
-    c.txtHexx = f::hexBox(page, "txtHexx", 4, QStringLiteral("Write address"), 1740, 3780, 855,
-                          315);
+    c.txtHexx = f::hexBox(page, "txtHexx", rules::HexFieldId::UploadWrite,
+                          QStringLiteral("Write address"), 1740, 3780, 855, 315);
     c.Label1 = f::label(page, "Label1", QStringLiteral("(4-digit Hex)"), 1740, 3780, 915, 315);
     c.cboType = f::comboBox(page, "cboType", command::kCartridgeTypes,
                             QStringLiteral("Cartridge Type"), 4080, 3780, 1215, 315);
