@@ -8,14 +8,12 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <thread>
 #include <utility>
@@ -44,30 +42,21 @@ std::string readWhole(const fs::path& path) {
 // A temporary folder that is, for the life of the object, the working folder
 // (where an injected command would leave its marker) and the whole PATH, so
 // that only the stand-ins put in it can be found: the tool and the user's
-// shell from the start, terminals on request.
+// shell from the start, terminals on request. The environment it sets is left
+// to the next sandbox: this test program starts nothing without one.
 class Sandbox {
 public:
     Sandbox() {
-        std::string name = fs::temp_directory_path() / "quillon-platform-XXXXXX";
-        if (::mkdtemp(name.data()) == nullptr) {
-            throw std::runtime_error("cannot make a temporary folder");
-        }
-        folder_ = name;
+        fs::remove_all(folder_);
+        fs::create_directory(folder_);
         fs::current_path(folder_);
-        setEnvironment("PATH", folder_);
-        setEnvironment("SHELL", folder_ / "user-shell");
-        setEnvironment("QUILLON_TEST_RECORD", folder_ / "record");
+        ::setenv("PATH", folder_.c_str(), 1);
+        ::setenv("SHELL", (folder_ / "user-shell").c_str(), 1);
+        ::setenv("QUILLON_TEST_RECORD", (folder_ / "record").c_str(), 1);
         fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder_ / "cartpipe");
-        writeScript("user-shell", ": > '" + (folder_ / "shell-ran").string() + "'");
+        writeScript("user-shell", ": > shell-ran");
     }
     ~Sandbox() {
-        for (const auto& [name, value] : savedEnvironment_) {
-            if (value) {
-                ::setenv(name.c_str(), value->c_str(), 1);
-            } else {
-                ::unsetenv(name.c_str());
-            }
-        }
         std::error_code ignored;
         fs::current_path(fs::temp_directory_path(), ignored);
         fs::remove_all(folder_, ignored);
@@ -80,10 +69,9 @@ public:
     // A stand-in terminal that runs what follows `runFlag`, then notes its
     // name in "terminal-done"; handed another flag, it notes that instead.
     void installTerminal(const std::string& name, const std::string& runFlag) const {
-        const std::string done = "'" + (folder_ / "terminal-done").string() + "'";
-        writeScript(name, "if [ \"$1\" != '" + runFlag + "' ]; then\n  echo \"" + name +
-                              " was given $1\" > " + done + "\n  exit 2\nfi\nshift\n\"$@\"\necho " +
-                              name + " > " + done);
+        writeScript(name, "if [ \"$1\" != '" + runFlag + "' ]; then echo \"" + name +
+                              " was given $1\" > terminal-done; exit 2; fi\nshift\n\"$@\"\n" +
+                              "echo " + name + " > terminal-done");
     }
 
     // Waits (bounded) for the terminal to finish; its note, or nothing.
@@ -101,9 +89,6 @@ public:
 
     // What the tool recorded: three facts of its start, then its arguments.
     Arguments toolRecord() const {
-        if (!exists("record")) {
-            return {"<the tool did not run>"};
-        }
         Arguments record;
         std::istringstream text(readWhole(folder_ / "record"));
         for (std::string field; std::getline(text, field, '\0');) {
@@ -113,12 +98,11 @@ public:
     }
     Arguments toolArguments() const {
         const Arguments record = toolRecord();
-        return record.size() < 3 ? record : Arguments(record.begin() + 3, record.end());
+        return record.size() < 3 ? Arguments{"<no record>"}
+                                 : Arguments(record.begin() + 3, record.end());
     }
 
-    bool exists(const std::string& name) const {
-        return fs::exists(fs::symlink_status(folder_ / name));
-    }
+    bool exists(const std::string& name) const { return fs::exists(folder_ / name); }
 
     // Forgets the last run, for the next start.
     void clearRun() const {
@@ -128,18 +112,13 @@ public:
     }
 
 private:
-    void setEnvironment(const std::string& name, const fs::path& value) {
-        const char* old = std::getenv(name.c_str());
-        savedEnvironment_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        ::setenv(name.c_str(), value.c_str(), 1);
-    }
     void writeScript(const std::string& name, const std::string& body) const {
         std::ofstream(folder_ / name, std::ios::binary) << "#!/bin/sh\n" << body << "\n";
         fs::permissions(folder_ / name, fs::perms::owner_all);
     }
 
-    fs::path folder_;
-    std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment_;
+    const fs::path folder_ =
+        fs::temp_directory_path() / ("quillon-platform-" + std::to_string(::getpid()));
 };
 
 const std::array<std::string, 3> kDoubleItems = {"No Double", "Double ", "Reverse"};
@@ -192,7 +171,6 @@ TEST_F(PosixLauncherTest, BothPagesCommandsArriveAsTheirFields) {
         command::TransferCommand command;
         Arguments arguments;
     } rows[] = {
-        {"upload, first items", upload({.folder = roms, .fileName = "Space Game.a78"}), {rom}},
         {"upload, every option",
          upload({.doubleText = "Reverse", .fast = true, .port = "Port 2", .type = "Linear",
                  .writeOn = true, .writeAddress = "8000", .folder = roms,
@@ -203,14 +181,11 @@ TEST_F(PosixLauncherTest, BothPagesCommandsArriveAsTheirFields) {
                  .folder = roms, .fileName = "Space Game.a78"}),
          {"-d", "-l3", "-c2", "-w", rom}},
         {"upload, ROM gone", upload({.folder = roms, .fileName = "gone.bin"}), {""}},
-        {"dump, code only", dump({.code = "TEST", .destination = dest}), {"-tTEST", dest}},
         {"dump, every option",
          dump({.alternate = true, .doubleText = "Double ", .port = "Port 2", .type = "Linear",
                .bankOn = true, .bank = "1F", .writeOn = true, .writeAddress = "C000",
                .code = "26F8", .destination = dest}),
          {"-a", "-d", "-l2", "-c1", "-n1F", "-wC000", "-t26F8", dest}},
-        {"dump, bare tokens", dump({.bankOn = true, .writeOn = true, .destination = "/dumps/"}),
-         {"-n", "-w", "-t", "/dumps/"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -294,9 +269,10 @@ const std::map<std::string, std::string> kRunFlags = {
 
 enum class First { Runs, NotExecutable, NoInterpreter };
 
-// Which terminal is taken, that it is handed the tool its own way, and that
-// the user's shell keeps its window open after the tool; with no usable
-// terminal nothing starts and the user is not told of a reason.
+// Which terminal is taken (pairs of neighbours in the order of preference),
+// that it is handed the tool its own way (each of the five is taken once),
+// and that the user's shell keeps its window open after the tool; with no
+// usable terminal nothing starts and the user is told of no reason.
 TEST(PosixTerminalSearchTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
     const command::TransferCommand command{{"", "-r", "-f", "", "", "-w8000"}, "/roms/game.bin"};
     const struct {
@@ -304,11 +280,6 @@ TEST(PosixTerminalSearchTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
         First first;
         std::string chosen;  // empty when nothing may start
     } rows[] = {
-        {{"x-terminal-emulator"}, First::Runs, "x-terminal-emulator"},
-        {{"gnome-terminal"}, First::Runs, "gnome-terminal"},
-        {{"konsole"}, First::Runs, "konsole"},
-        {{"xfce4-terminal"}, First::Runs, "xfce4-terminal"},
-        {{"xterm"}, First::Runs, "xterm"},
         {{"gnome-terminal", "x-terminal-emulator"}, First::Runs, "x-terminal-emulator"},
         {{"konsole", "gnome-terminal"}, First::Runs, "gnome-terminal"},
         {{"xfce4-terminal", "konsole"}, First::Runs, "konsole"},

@@ -3,10 +3,9 @@
 // received, and the short form of real paths.
 #include <gtest/gtest.h>
 #include <windows.h>
-// after windows.h, whose types it uses
-#include <tlhelp32.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -41,66 +40,43 @@ fs::path standInFolder() {
     return fs::path(self).parent_path() / "stand-in";
 }
 
-std::wstring originalSearchPath() {
-    static const std::wstring path = [] {
-        std::wstring value(32767, L'\0');
-        value.resize(::GetEnvironmentVariableW(L"PATH", value.data(), 32767));
-        return value;
-    }();
-    return path;
-}
-
-// cmd /k waits for a user after the tool; a test has none, so the
-// interpreters it started are ended here rather than left open.
-void endInterpretersWeStarted() {
-    const HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    PROCESSENTRY32W entry{};
-    entry.dwSize = sizeof entry;
-    for (BOOL more = ::Process32FirstW(snapshot, &entry); more;
-         more = ::Process32NextW(snapshot, &entry)) {
-        if (entry.th32ParentProcessID == ::GetCurrentProcessId() &&
-            ::lstrcmpiW(entry.szExeFile, L"cmd.exe") == 0) {
-            const HANDLE process = ::OpenProcess(PROCESS_TERMINATE, FALSE, entry.th32ProcessID);
-            if (process != nullptr) {
-                ::TerminateProcess(process, 0);
-                ::CloseHandle(process);
-            }
-        }
-    }
-    ::CloseHandle(snapshot);
-}
+// cmd /k waits for a user after the tool, and a test has none: every
+// interpreter this program starts joins its job, which ends them all with it.
+const bool kInterpretersEndWithUs = [] {
+    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
+}();
 
 // A temporary folder that is, while the test runs, the working folder (where
 // an injected command would leave its marker), with the stand-in tool first
-// on PATH and its record file named in the environment.
+// on PATH and its record file named in the environment. (_wputenv_s sets the
+// system's environment that children inherit as well as the runtime's copy.)
 class WindowsLauncherTest : public ::testing::Test {
 protected:
     WindowsLauncherTest() {
         fs::create_directories(folder_);
         fs::current_path(folder_);
         searchFirst(standInFolder().wstring());
-        ::SetEnvironmentVariableW(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
+        ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
     }
     ~WindowsLauncherTest() override {
-        endInterpretersWeStarted();
-        ::SetEnvironmentVariableW(L"PATH", originalSearchPath().c_str());
+        ::_wputenv_s(L"PATH", searchPath_.c_str());
         std::error_code ignored;
         fs::current_path(fs::temp_directory_path(), ignored);
         fs::remove_all(folder_, ignored);
     }
 
     // Puts `folders` in front of the system's own search path.
-    static void searchFirst(const std::wstring& folders) {
-        ::SetEnvironmentVariableW(L"PATH", (folders + L";" + originalSearchPath()).c_str());
+    void searchFirst(const std::wstring& folders) const {
+        ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
     }
 
     // Starts `command` and waits (bounded) for the stand-in tool; what it
     // received, or nothing when it did not run.
     std::optional<Arguments> run(const command::TransferCommand& command) {
-        endInterpretersWeStarted();
         fs::remove(folder_ / "record");
         const LaunchOutcome outcome = launcher_->start(command);
         EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
@@ -136,6 +112,7 @@ protected:
         return path;
     }
 
+    const std::wstring searchPath_ = ::_wgetenv(L"PATH");
     const fs::path folder_ =
         fs::temp_directory_path() / ("quillon-platform-" + std::to_string(::GetCurrentProcessId()));
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
@@ -155,21 +132,16 @@ TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
         {"upload, blanks in the path",
          {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"},
          {"-r", "-f", "-l2", "-c1", "-w8000", "C:\\My Roms\\Space Game.a78"}},
-        {"upload, empty write address and no short form",
-         {{"", "", "", "", "", "-w"}, ""},
+        {"upload, empty write address and no short form", {{"", "", "", "", "", "-w"}, ""},
          {"-w", ""}},
-        {"dump into a folder",
-         {{"-a", "", "", "", "", "-n", "", "-t26F8"}, "C:\\DUMPS\\"},
-         {"-a", "-n", "-t26F8", "C:\\DUMPS\\"}},
-        {"interpreter operators",
-         {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^"}, "C:\\a&echo>marker&\\x.bin"},
-         {"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "C:\\a&echo>marker&\\x.bin"}},
-        {"separators, blanks, wildcards and a leading dash",
-         {{"-t a;b,c=d ", "-t*?", "--help"}, "-x.bin"},
-         {"-t a;b,c=d ", "-t*?", "--help", "-x.bin"}},
+        {"operators, separators, blanks, wildcards and a leading dash",
+         {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?", "--help"},
+          "C:\\a&echo>marker&\\-x.bin"},
+         {"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?", "--help",
+          "C:\\a&echo>marker&\\-x.bin"}},
         {"letters beyond ASCII and trailing backslashes",
-         {{"-tÜnï日本", "-ta\\"}, "C:\\Ünï\\日本\\"},
-         {"-tÜnï日本", "-ta\\", "C:\\Ünï\\日本\\"}},
+         {{"-a", "", "", "", "", "-tÜnï日本", "-ta\\"}, "C:\\Ünï\\日本\\"},
+         {"-a", "-tÜnï日本", "-ta\\", "C:\\Ünï\\日本\\"}},
     };
     const fs::path batchFolder = folder_ / "batch";
     for (const bool throughBatch : {false, true}) {
