@@ -67,10 +67,10 @@ TEST(LetterCase, PairsOfEachScript) {
 // outside ASCII turns into ASCII, so a rule can never mistake a foreign letter for a plain one.
 TEST(LetterCase, RoundTripsAndStaysInItsScript) {
     for (char32_t c = 1; c < 0x500; ++c) {
-        std::string text(1, static_cast<char>(c));
-        if (c >= 0x80) {
-            text = {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
-        }
+        const bool ascii = c < 0x80;
+        const char bytes[] = {static_cast<char>(ascii ? c : 0xC0 | (c >> 6)),
+                              static_cast<char>(0x80 | (c & 0x3F))};
+        const std::string text(bytes, ascii ? 1 : 2);
         const std::string upper = toUpper(text), lower = toLower(text);
         SCOPED_TRACE("code point " + std::to_string(c));
         if (upper != text && c != U'ς') {
