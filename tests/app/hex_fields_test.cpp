@@ -41,7 +41,7 @@ private slots:
         for (const auto& [box, kept] : {std::pair{"txtHexx", "0aF9"}, {"txtHexx2", "0aF9"},
                                         {"txtShortHexx", "0a"}}) {
             QLineEdit* edit = switchOn(box);
-            for (const QChar character : QString::fromUtf8("g0-\xc4\xb0" "a$ F97")) {
+            for (const QChar character : QStringLiteral("g0-\u0130a$ F97")) {
                 const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
                 QTest::sendKeyEvent(QTest::Click, edit, key, QString(character), Qt::NoModifier);
             }

@@ -2,6 +2,7 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "ui/file_list.h"
 #include "ui/twips.h"
 #include "window_harness.h"
 
@@ -19,7 +20,8 @@ private slots:
         const QString types = "[Bankswitched|Linear|Highscore]", ports = "[Port 1|Port 2|Port 3]";
         const QString doubles = "[No Double|Double |Reverse]";
         const QStringList expected = {
-            "fraUp 'Comp to Atari'", "lblLogo 'Quillon'", "lblName ''", "lblSize ''",
+            "fraUp 'Comp to Atari'", "Drive2 'Work' fixed [Work|Spare]", "lblLogo 'Quillon'",
+            "lblName ''", "lblSize ''",
             "cmdPlay '&Upload Rom' disabled", "cmdExit 'E&xit'", "cboDouble 'No Double' " + doubles,
             "lblDouble1 'Double Transfer:'", "cmdView1 'Click to See All Files'",
             "cmdView2 'Click to see atari Files' hidden", "chkFast 'Fast Transfer'",
@@ -29,7 +31,8 @@ private slots:
             "cmdSave1 '&Save Settings'", "fraDown 'Atari to Comp' hidden", "lblLogo2 'Quillon'",
             "cboConType 'TEST' [TEST|7816|7832|7848|78AB|78AC|78S4|78SG|78S9|262K|264K|26F8|"
             "26E0|26P2|26FA|26F6|26E7|26F4|26F0|26FE|26S8|26S6|26S4|263F]",
-            "txtFileInput ''", "cmdPlay2 '&Dump Rom' disabled", "cmdExit2 'E&xit'",
+            "Drive1 'Work' fixed [Work|Spare]", "txtFileInput ''", "cmdPlay2 '&Dump Rom' disabled",
+            "cmdExit2 'E&xit'",
             "chkAlternate2 'Alternate Mode' disabled", "cboDouble2 'No Double' " + doubles,
             "lblDouble2 'Double Transfer:'", "chkHexx2 'Writeaddress'",
             "txtHexx2 '' hidden disabled", "cboLPT2 'Port 1' " + ports,
@@ -40,15 +43,18 @@ private slots:
         QCOMPARE(h->describe(expected), expected);
     }
 
-    // Previews not composed from the start values (wrong start flags show in
-    // the buttons, here and on the roads); the window, its tabs or a control
-    // out of place; the download page or the second view button not lying
-    // exactly on their twins.
+    // Previews or the file list not set from the start values (wrong start
+    // flags show in the buttons, here and on the roads); the window, its tabs
+    // or a control out of place; the download page or the second view button
+    // not lying exactly on their twins.
     void firstStartComposesThePreviewsAndPlacesThePages() {
         auto& window = h->open();
         QCOMPARE(h->text("lblscript1"), "cartpipe       " + h->workFolder() + "/");
         QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
         QVERIFY(h->messages.isEmpty() && h->launcher.started.empty());
+        auto* files = h->find<quillon::ui::FileList>("flbOpen");
+        QCOMPARE(files->folder() + "|" + files->pattern() + "|" + files->currentFileName(),
+                 h->workFolder() + "|*.bin;*.a78|");
         QCOMPARE(window.windowTitle(), QString("Quillon 2.5"));
         QCOMPARE(window.size(), quillon::ui::twipsSize(5730, 5790));
         QCOMPARE(window.minimumSize(), window.maximumSize());
@@ -61,9 +67,10 @@ private slots:
         const struct {
             const char* name;
             int left, top, width, height;
-        } places[] = {{"tabTrans", 60, 60, 5655, 5655},   {"Dir2", 420, 660, 2055, 1215},
-                      {"flbOpen", 360, 1860, 2175, 1065}, {"lblscript1", 2040, 4140, 3075, 615},
-                      {"Dir1", 180, 660, 2415, 1440},     {"txtFileInput", 120, 2160, 2535, 615},
+        } places[] = {{"tabTrans", 60, 60, 5655, 5655},       {"fraUp", 180, 480, 5415, 5115},
+                      {"Dir2", 420, 660, 2055, 1215},         {"flbOpen", 360, 1860, 2175, 1065},
+                      {"lblscript1", 2040, 4140, 3075, 615},  {"Dir1", 180, 660, 2415, 1440},
+                      {"txtFileInput", 120, 2160, 2535, 615},
                       {"txtShortHexx", 1740, 3720, 855, 315}};
         for (const auto& [name, left, top, width, height] : places) {
             QVERIFY2(h->find(name)->geometry() == quillon::ui::twipsRect(left, top, width, height),
