@@ -8,7 +8,6 @@
 #include "app/control_values.h"
 #include "app/frm_game_loader.h"
 #include "command/page_commands.h"
-#include "files/code_points.h"
 #include "files/rom_choice.h"
 #include "platform/launcher.h"
 #include "ui/drive_list.h"
@@ -57,19 +56,15 @@ void frmGameLoader::Drive2_Change() {
     LabelChange1();
 }
 
+// A new folder lists its files with none of them chosen, so no ROM is on
+// screen any more and the upload waits for the next selection; the page's
+// flags are left as they are.
 void frmGameLoader::Dir2_Change() {
     UploadControls& up = c_.up;
     up.flbOpen->setFolder(up.Dir2->path());
-    const std::string entry = utf8(up.flbOpen->currentFileName());
-    if (files::toLower(files::lastCodePoints(entry, 3)) == "bin") {
-        // A ROM still chosen: the button follows the page's flags, so an
-        // incomplete write address keeps it disabled.
-        up.cmdPlay->setEnabled(rules::actionEnabled(upFlags_));
-    } else {
-        up.cmdPlay->setEnabled(false);
-        up.lblName->clear();
-        up.lblSize->clear();
-    }
+    up.cmdPlay->setEnabled(false);
+    up.lblName->clear();
+    up.lblSize->clear();
     LabelChange1();
 }
 
