@@ -171,15 +171,10 @@ TEST_F(PosixLauncherTest, BothPagesCommandsArriveAsTheirFields) {
         command::TransferCommand command;
         Arguments arguments;
     } rows[] = {
-        {"upload, every option",
-         upload({.doubleText = "Reverse", .fast = true, .port = "Port 2", .type = "Linear",
-                 .writeOn = true, .writeAddress = "8000", .folder = roms,
-                 .fileName = "Space Game.a78"}),
-         {"-r", "-f", "-l2", "-c1", "-w8000", rom}},
         {"upload, empty write address",
-         upload({.doubleText = "Double ", .port = "Port 3", .type = "Highscore", .writeOn = true,
-                 .folder = roms, .fileName = "Space Game.a78"}),
-         {"-d", "-l3", "-c2", "-w", rom}},
+         upload({.doubleText = "Reverse", .fast = true, .port = "Port 3", .type = "Highscore",
+                 .writeOn = true, .folder = roms, .fileName = "Space Game.a78"}),
+         {"-r", "-f", "-l3", "-c2", "-w", rom}},
         {"upload, ROM gone", upload({.folder = roms, .fileName = "gone.bin"}), {""}},
         {"dump, every option",
          dump({.alternate = true, .doubleText = "Double ", .port = "Port 2", .type = "Linear",
@@ -196,14 +191,14 @@ TEST_F(PosixLauncherTest, BothPagesCommandsArriveAsTheirFields) {
 // Texts a shell would act on. One that was run, expanded or split on the way
 // would leave "marker" in the working folder, or reach the tool altered.
 TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
-    for (const std::string text : {"$(:>marker)", "`:>marker`", "x;:>marker", "x&:>marker&",
-                                   "x|:>marker", "x&&:>marker", "x' ; :>marker ; '",
-                                   "x\" ; :>marker ; \"", "x\n:>marker", "*", "-rf",
-                                   "$HOME ${PATH} ~", "Ünïcødé 日本", " blanks ", "a\\b\\"}) {
+    for (const std::string text :
+         {"$(:>marker)", "`:>marker`", "x;:>marker", "x&:>marker&", "x|:>marker", "x&&:>marker",
+          "x' ; :>marker ; '", "x\" ; :>marker ; \"", "x\n:>marker", "*", "-rf", "$HOME ${PATH} ~",
+          "Ünïcødé 日本", " blanks ", "a\\b\\"}) {
         SCOPED_TRACE(text);
         const std::string folder = makeRom(text, text);
-        EXPECT_EQ(run(upload({.writeOn = true, .writeAddress = text, .folder = folder,
-                              .fileName = text})),
+        EXPECT_EQ(run(upload(
+                      {.writeOn = true, .writeAddress = text, .folder = folder, .fileName = text})),
                   Arguments({"-w" + text, folder + "/" + text}));
         EXPECT_EQ(run(dump({.bankOn = true, .bank = text, .writeOn = true, .writeAddress = text,
                             .code = text, .destination = text})),

@@ -1,10 +1,11 @@
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-#include <unistd.h>
 
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
@@ -70,10 +71,10 @@ private slots:
         QTest::addRow("ROMs") << "*.bin;*.a78"
                               << QStringList{".bin", "GAME.BIN", "ms.pac.A78", "pacman.a78",
                                              "Zork.A78"};
-        QTest::addRow("all files") << "*.*"
-                                   << QStringList{".bin", "game.a7", "GAME.BIN", "game.bin.txt",
-                                                  "ms.pac.A78", "notes.txt", "pacman.a78",
-                                                  "readme", "Zork.A78"};
+        QTest::addRow("all files")
+            << "*.*"
+            << QStringList{".bin",      "game.a7",    "GAME.BIN", "game.bin.txt", "ms.pac.A78",
+                           "notes.txt", "pacman.a78", "readme",   "Zork.A78"};
         QTest::addRow("upper-case wildcard") << "*.TXT" << QStringList{"game.bin.txt", "notes.txt"};
         QTest::addRow("question mark") << "game.a?" << QStringList{"game.a7"};
         QTest::addRow("blank after ;") << "*.a7; readme" << QStringList{"game.a7", "readme"};
