@@ -1,35 +1,13 @@
 #include "ui/file_list.h"
 
+#include "ui/folder_entries.h"
 #include "ui/listing_order.h"
 
-#include <QDirIterator>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QStringListModel>
 
 namespace quillon::ui {
-
-namespace {
-
-// Hidden files are listed: the pattern already narrows the list to ROM
-// images, and a ROM keeps its name even when that starts with a dot.
-QStringList readFileNames(const QString& folder) {
-    if (folder.isEmpty()) {
-        return {};
-    }
-    // The iterator takes the entry types from the directory listing itself;
-    // QDir::entryList builds a file info per entry and takes three times
-    // as long on a folder of a hundred thousand files.
-    QStringList names;
-    QDirIterator entries(folder, QDir::Files | QDir::Hidden);
-    while (entries.hasNext()) {
-        entries.next();
-        names.append(entries.fileName());
-    }
-    return names;
-}
-
-}  // namespace
 
 FileList::FileList(QWidget* parent)
     : QListView(parent), model_(new QStringListModel(this)), matcher_(pattern_) {
@@ -52,7 +30,9 @@ QString FileList::folder() const { return folder_; }
 
 void FileList::setFolder(const QString& path) {
     folder_ = path;
-    names_ = readFileNames(path);
+    // Hidden files are listed: the pattern already narrows the list to ROM
+    // images, and a ROM keeps its name even when that starts with a dot.
+    names_ = folderEntryNames(path, EntryKind::Files);
     showMatches();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/folder_list.h"
 
+#include "ui/folder_entries.h"
 #include "ui/listing_order.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
-#include <filesystem>
 
 namespace quillon::ui {
 
@@ -60,23 +60,9 @@ QString entryName(const QString& folder) {
 
 // Hidden folders stay hidden, as in the system's file manager: they hold
 // settings and caches, not ROM images. A folder that cannot be read gives none.
-// Only folder names are converted: a ROM folder of a hundred thousand files
-// costs one pass over the listing and no text per file.
 QStringList subfolderNames(const QString& folder) {
-    namespace fs = std::filesystem;
-    QStringList names;
-    std::error_code error;
-    for (fs::directory_iterator entries(fs::path(folder.toStdU16String()), error), end;
-         !error && entries != end; entries.increment(error)) {
-        std::error_code typeError;
-        if (!entries->is_directory(typeError)) {
-            continue;
-        }
-        const QString name = QString::fromStdU16String(entries->path().filename().u16string());
-        if (!name.startsWith(QLatin1Char('.'))) {
-            names.append(name);
-        }
-    }
+    QStringList names = folderEntryNames(folder, EntryKind::Folders);
+    names.removeIf([](const QString& name) { return name.startsWith(QLatin1Char('.')); });
     sortForListing(names);
     return names;
 }

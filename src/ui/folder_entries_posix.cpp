@@ -1,0 +1,48 @@
+#include <QFile>
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include "ui/folder_entries.h"
+
+namespace quillon::ui {
+
+namespace {
+
+bool isDotOrDotDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// The listing carries each entry's type on most file systems; links, and
+// file systems that leave the type out, need a look at the entry itself.
+// Anything but a folder or a regular file (devices, sockets) is neither.
+bool entryIs(int folderFd, const dirent& entry, EntryKind kind) {
+    unsigned char type = entry.d_type;
+    if (type == DT_UNKNOWN || type == DT_LNK) {
+        struct stat info {};
+        if (::fstatat(folderFd, entry.d_name, &info, 0) != 0) {
+            return false;
+        }
+        type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
+    }
+    return type == (kind == EntryKind::Folders ? DT_DIR : DT_REG);
+}
+
+}  // namespace
+
+QStringList folderEntryNames(const QString& folder, EntryKind kind) {
+    QStringList names;
+    DIR* listing = folder.isEmpty() ? nullptr : ::opendir(QFile::encodeName(folder).constData());
+    if (listing == nullptr) {
+        return names;
+    }
+    const int folderFd = ::dirfd(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!isDotOrDotDot(entry->d_name) && entryIs(folderFd, *entry, kind)) {
+            names.append(QFile::decodeName(entry->d_name));
+        }
+    }
+    ::closedir(listing);
+    return names;
+}
+
+}  // namespace quillon::ui
