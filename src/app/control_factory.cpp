@@ -3,12 +3,15 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 
+#include "ui/drive_list.h"
+#include "ui/folder_list.h"
 #include "ui/twips.h"
 
 namespace quillon::app::factory {
@@ -89,6 +92,20 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
     // control that has the focus (the folder list opens a folder with it).
     result->setAutoDefault(false);
     return result;
+}
+
+ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives,
+                         int left, int top, int width, int height) {
+    auto* result = placed(new ui::DriveList(drives, parent), name, left, top, width, height);
+    if (const int start = result->indexForPath(QDir::currentPath()); start >= 0) {
+        result->setCurrentIndex(start);
+    }
+    return result;
+}
+
+ui::FolderList* folderList(QWidget* parent, const char* name, int left, int top, int width,
+                           int height) {
+    return placed(new ui::FolderList(parent), name, left, top, width, height);
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,

@@ -14,6 +14,12 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+namespace quillon::ui {
+class DriveList;
+class DriveSource;
+class FolderList;
+}  // namespace quillon::ui
+
 namespace quillon::app::factory {
 
 // Each maker creates one control inside `parent`, names it (objectName) and
@@ -40,6 +46,13 @@ QLabel* preview(QWidget* parent, const char* name, int left, int top, int width,
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left,
                     int top, int width, int height);
+
+// A drive list showing the drive of the folder the program was started in,
+// and a folder list open at that folder: where each page's browsing starts.
+ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives,
+                         int left, int top, int width, int height);
+ui::FolderList* folderList(QWidget* parent, const char* name, int left, int top, int width,
+                           int height);
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,
                     int top, int width, int height);

@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,16 +23,9 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
         f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 5760, 480, 5415, 5115);
     QGroupBox* page = c.fraDown;
 
-    c.Drive1 = new ui::DriveList(drives, page);
-    c.Drive1->setObjectName(QStringLiteral("Drive1"));
-    c.Drive1->setGeometry(ui::twipsRect(180, 360, 2415, 315));
-    if (const int start = c.Drive1->indexForPath(QDir::currentPath()); start >= 0) {
-        c.Drive1->setCurrentIndex(start);
-    }
+    c.Drive1 = f::driveList(page, "Drive1", drives, 180, 360, 2415, 315);
     c.lblLogo2 = f::logo(page, "lblLogo2", 3000, 360, 2295, 975);
-    c.Dir1 = new ui::FolderList(page);
-    c.Dir1->setObjectName(QStringLiteral("Dir1"));
-    c.Dir1->setGeometry(ui::twipsRect(180, 660, 2415, 1440));
+    c.Dir1 = f::folderList(page, "Dir1", 180, 660, 2415, 1440);
 
     c.cboConType = f::comboBox(page, "cboConType", command::kCartridgeCodes,
                                QStringLiteral("Cartridge code"), 3420, 1620, 975, 315);

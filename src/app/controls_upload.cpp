@@ -1,6 +1,5 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,16 +23,9 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
     QGroupBox* page = c.fraUp;
 
     // The ROM browser starts where the program was started.
-    c.Drive2 = new ui::DriveList(drives, page);
-    c.Drive2->setObjectName(QStringLiteral("Drive2"));
-    c.Drive2->setGeometry(ui::twipsRect(420, 360, 2055, 315));
-    if (const int start = c.Drive2->indexForPath(QDir::currentPath()); start >= 0) {
-        c.Drive2->setCurrentIndex(start);
-    }
+    c.Drive2 = f::driveList(page, "Drive2", drives, 420, 360, 2055, 315);
     c.lblLogo = f::logo(page, "lblLogo", 3000, 360, 2295, 975);
-    c.Dir2 = new ui::FolderList(page);
-    c.Dir2->setObjectName(QStringLiteral("Dir2"));
-    c.Dir2->setGeometry(ui::twipsRect(420, 660, 2055, 1215));
+    c.Dir2 = f::folderList(page, "Dir2", 420, 660, 2055, 1215);
 
     c.lblName = f::boxedLabel(page, "lblName", 2580, 1500, 1275, 495);
     c.lblSize = f::boxedLabel(page, "lblSize", 3960, 1500, 1275, 495);
