@@ -87,28 +87,28 @@ frmGameLoader::HexFieldControls frmGameLoader::hexField(HexFieldId id) {
 // Runs before the key reaches the box, so the page is evaluated and
 // previewed with the text as it was before this key.
 void frmGameLoader::hexKeyPress(HexFieldId id, int& keyAscii) {
-    const rules::HexFieldSpec& spec = rules::hexFieldSpec(id);
-    if (!rules::keyPasses(spec, keyAscii)) {
+    const rules::HexFieldSpec& rule = rules::hexFieldSpec(id);
+    if (!rules::keyPasses(rule, keyAscii)) {
         keyAscii = 0;
     }
-    checkPage(spec.page);
-    previewPage(spec.page);
+    checkPage(rule.page);
+    previewPage(rule.page);
 }
 
 void frmGameLoader::hexChange(HexFieldId id) {
-    const rules::HexFieldSpec& spec = rules::hexFieldSpec(id);
+    const rules::HexFieldSpec& rule = rules::hexFieldSpec(id);
     const HexFieldControls field = hexField(id);
-    *field.flag = rules::flagAfterChange(spec, isChecked(field.check),
+    *field.flag = rules::flagAfterChange(rule, isChecked(field.check),
                                          characterCount(field.box->text()), *field.flag);
-    checkPage(spec.page);
-    previewPage(spec.page);
+    checkPage(rule.page);
+    previewPage(rule.page);
 }
 
 void frmGameLoader::hexClick(HexFieldId id) {
-    const rules::HexFieldSpec& spec = rules::hexFieldSpec(id);
+    const rules::HexFieldSpec& rule = rules::hexFieldSpec(id);
     const HexFieldControls field = hexField(id);
     const rules::ClickOutcome outcome =
-        rules::clickOutcome(spec, isChecked(field.check), characterCount(field.box->text()));
+        rules::clickOutcome(rule, isChecked(field.check), characterCount(field.box->text()));
     if (outcome.boxShownAndEnabled) {
         field.box->setEnabled(true);
         field.box->show();
@@ -122,9 +122,9 @@ void frmGameLoader::hexClick(HexFieldId id) {
         field.box->hide();
     }
     *field.flag = outcome.flag;
-    checkPage(spec.page);
+    checkPage(rule.page);
     if (outcome.recomposePreview) {
-        previewPage(spec.page);
+        previewPage(rule.page);
     }
 }
 
