@@ -1,5 +1,7 @@
 #include "command/page_commands.h"
 
+#include <initializer_list>
+
 namespace quillon::command {
 
 namespace {
@@ -21,24 +23,26 @@ std::string doubleField(const std::array<std::string, 3>& items, const std::stri
 
 // Port and type are compared with fixed texts; anything typed that differs,
 // even only in case, gives no token and the tool keeps its default.
-std::string portField(const std::string& text) {
-    if (text == "Port 2") {
-        return "-l2";
-    }
-    if (text == "Port 3") {
-        return "-l3";
+struct FixedToken {
+    std::string_view text;
+    std::string_view token;
+};
+
+std::string fixedField(const std::string& text, std::initializer_list<FixedToken> tokens) {
+    for (const FixedToken& candidate : tokens) {
+        if (text == candidate.text) {
+            return std::string(candidate.token);
+        }
     }
     return {};
 }
 
+std::string portField(const std::string& text) {
+    return fixedField(text, {{"Port 2", "-l2"}, {"Port 3", "-l3"}});
+}
+
 std::string typeField(const std::string& text) {
-    if (text == "Linear") {
-        return "-c1";
-    }
-    if (text == "Highscore") {
-        return "-c2";
-    }
-    return {};
+    return fixedField(text, {{"Linear", "-c1"}, {"Highscore", "-c2"}});
 }
 
 // A ticked box with an empty text still gives the bare token.
