@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -25,16 +23,15 @@ QStringList entries(const QAbstractItemView& list) {
 
 // Clicks, or double-clicks, the entry that shows `text`.
 void clickOn(QAbstractItemView& list, const QString& text, bool twice = false) {
-    const QAbstractItemModel& model = *list.model();
-    const QModelIndex entry = model.match(model.index(0, 0), Qt::DisplayRole, text).value(0);
+    const QModelIndex entry =
+        list.model()->match(list.model()->index(0, 0), Qt::DisplayRole, text).value(0);
     const QPoint centre = list.visualRect(entry).center();
     twice ? QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, centre)
           : QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, centre);
 }
 
-// Stand-in drives: a fixed list, mount points that share a beginning among them.
-class StandInDrives final : public DriveSource {
-public:
+// Mount points that share a beginning among them.
+struct StandInDrives final : DriveSource {
     QList<DriveEntry> drives() const override {
         return {{"/", "/"}, {"/home", "/home"}, {"/media/usb [MYDISK]", "/media/usb"},
                 {"/media/usb2", "/media/usb2"}};
@@ -47,15 +44,14 @@ public:
 class ListWidgetsTest : public QObject {
     Q_OBJECT
 private slots:
-    // A fresh folder "roms" per test: files in mixed case, one hidden, and
-    // subfolders, one hidden, one named like a ROM, one with a subfolder.
+    // Files in mixed case, one hidden, and subfolders, one named like a ROM.
     void init() {
         temp_ = std::make_unique<QTemporaryDir>();
         for (const char* folder : {"beta", "Alpha", "gamma/deep", ".cache", "folder.bin"}) {
             QDir(roms()).mkpath(folder);
         }
-        for (const char* name : {"pacman.a78", "GAME.BIN", "Zork.A78", "ms.pac.A78", ".bin",
-                                 "notes.txt", "readme", "game.bin.txt", "game.a7"}) {
+        for (const char* name : {"pacman.a78", "GAME.BIN", "Zork.A78", ".bin", "notes.txt",
+                                 "readme", "game.bin.txt", "game.a7"}) {
             addFile(name);
         }
         files_ = std::make_unique<FileList>();
@@ -63,33 +59,20 @@ private slots:
         files_->setFolder(roms());
     }
 
-    // Wildcards match whatever the letter case, "*.*" takes names without a
-    // dot too, folders never show, and the names are sorted case-blind.
-    void fileListShowsTheMatchingFilesSorted_data() {
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QStringList>("names");
-        QTest::addRow("ROMs") << "*.bin;*.a78"
-                              << QStringList{".bin", "GAME.BIN", "ms.pac.A78", "pacman.a78",
-                                             "Zork.A78"};
-        QTest::addRow("all files")
-            << "*.*"
-            << QStringList{".bin",      "game.a7",    "GAME.BIN", "game.bin.txt", "ms.pac.A78",
-                           "notes.txt", "pacman.a78", "readme",   "Zork.A78"};
-        QTest::addRow("upper-case wildcard") << "*.TXT" << QStringList{"game.bin.txt", "notes.txt"};
-        QTest::addRow("question mark") << "game.a?" << QStringList{"game.a7"};
-        QTest::addRow("blank after ;") << "*.a7; readme" << QStringList{"game.a7", "readme"};
-        QTest::addRow("nothing matches") << "*.rom" << QStringList{};
-    }
+    // A case-sensitive match, "*.*" missing dotless names, a folder listed, an
+    // unsorted list, a blank after ";" kept, a pattern change that rereads, or
+    // an unreadable folder that keeps the old names.
     void fileListShowsTheMatchingFilesSorted() {
-        QFETCH(QString, pattern);
-        QFETCH(QStringList, names);
-        files_->setPattern(pattern);
-        QCOMPARE(entries(*files_), names);
-    }
-
-    // A new pattern filters the names read before; only setting the folder
-    // reads it again, and a folder that cannot be read lists nothing.
-    void fileListRereadsOnlyWhenTheFolderIsSet() {
+        const QStringList all = {".bin",      "game.a7",    "GAME.BIN", "game.bin.txt",
+                                 "notes.txt", "pacman.a78", "readme",   "Zork.A78"};
+        for (const auto& [pattern, names] :
+             {std::pair<QString, QStringList>{"*.bin;*.a78", {".bin", "GAME.BIN", "pacman.a78",
+                                                              "Zork.A78"}},
+              {"*.*", all}, {"*.TXT", {"game.bin.txt", "notes.txt"}},
+              {"game.a?; readme", {"game.a7", "readme"}}}) {
+            files_->setPattern(pattern);
+            QCOMPARE(entries(*files_), names);
+        }
         QFile::remove(QDir(roms()).filePath("readme"));
         addFile("late.bin");
         files_->setPattern("readme;late.bin");
@@ -100,65 +83,37 @@ private slots:
         QCOMPARE(entries(*files_), QStringList());
     }
 
-    // Every choice of the user raises fileClicked once: a click, a click on
-    // the current entry again, an arrow key that moves; entering the list by
-    // Tab, a key that moves nothing, a new folder or pattern raise none, and
-    // a new folder or pattern leave no entry current.
+    // fileClicked once per click (the current entry too) or moving key; none
+    // for Tab, a key that moves nothing, a new folder or pattern, which also
+    // leave no entry current.
     void fileListRaisesOneFileClickedPerChoice() {
         files_->show();
         QVERIFY(QTest::qWaitForWindowActive(files_.get()));
         QSignalSpy clicks(files_.get(), &FileList::fileClicked);
-        files_->clearFocus();
         files_->setFocus(Qt::TabFocusReason);
         QCOMPARE(files_->currentFileName(), QString());
-        QTest::keyClick(files_.get(), Qt::Key_Down);
-        QCOMPARE(files_->currentFileName(), QString(".bin"));
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up}) {
-            QTest::keyClick(files_.get(), key);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
+            QTest::keyClick(files_.get(), key);  // the last moves nothing
         }
-        QCOMPARE(files_->currentFileName(), QString("GAME.BIN"));
-        QTest::keyClick(files_.get(), Qt::Key_Home);
-        QTest::keyClick(files_.get(), Qt::Key_Up);  // already at the top: no choice
-        QCOMPARE(clicks.count(), 5);
+        QCOMPARE(clicks.count(), 3);
         clickOn(*files_, "Zork.A78");
         clickOn(*files_, "Zork.A78");
-        QCOMPARE(clicks.count(), 7);
-        QCOMPARE(files_->currentFileName(), QString("Zork.A78"));
+        QCOMPARE(files_->currentFileName() + QString::number(clicks.count()), "Zork.A785");
         files_->setPattern("*.*");
         QCOMPARE(files_->currentFileName(), QString());
         clickOn(*files_, "readme");
         files_->setFolder(roms());
-        QCOMPARE(files_->currentFileName(), QString());
-        QCOMPARE(clicks.count(), 8);
+        QCOMPARE(files_->currentFileName() + QString::number(clicks.count()), "6");
     }
 
-    // Only another folder is opened and announced: what is no folder is
-    // refused, the same folder written otherwise is no change.
-    void folderListOpensOnlyAnotherFolder_data() {
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<bool>("accepted");
-        QTest::addRow("file") << "/GAME.BIN" << false;
-        QTest::addRow("missing") << "/none" << false;
-        QTest::addRow("empty") << QString() << false;
-        QTest::addRow("same folder, trailing slash") << "/" << true;
-    }
-    void folderListOpensOnlyAnotherFolder() {
-        QFETCH(QString, target);
-        QFETCH(bool, accepted);
-        FolderList list;
-        list.setPath(roms());
-        QSignalSpy changes(&list, &FolderList::folderChanged);
-        QCOMPARE(list.setPath(target.isNull() ? target : roms() + target), accepted);
-        QCOMPARE(list.path(), QDir::toNativeSeparators(roms()));
-        QCOMPARE(changes.count(), 0);
-    }
-
-    // The list shows the branch from the root down to the open folder (the
-    // current entry), then its visible subfolders sorted. A double click or
-    // Enter opens an entry, a subfolder or an ancestor, once; a single click
-    // and the arrow keys only move the highlight.
+    // The branch from the root down to the open folder (current), then its
+    // subfolders; a double click or Enter opens once, a click or arrow key
+    // only moves; a file, a missing path or the same folder is no change.
     void folderListOpensAnEntryOncePerDoubleClickOrEnter() {
         FolderList list;
+        for (const QString& refused : {QString(), roms() + "/GAME.BIN", roms() + "/none"}) {
+            QVERIFY2(!list.setPath(refused), qPrintable(refused));
+        }
         QVERIFY(list.setPath(roms()));
         QStringList branch = QDir::cleanPath(roms()).split('/', Qt::SkipEmptyParts);
         branch.prepend("/");
@@ -167,13 +122,12 @@ private slots:
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy changes(&list, &FolderList::folderChanged);
+        QVERIFY(list.setPath(roms() + "/"));
         clickOn(list, "beta");
         QCOMPARE(changes.count(), 0);
         clickOn(list, "gamma", true);
-        QCOMPARE(changes.count(), 1);
-        QCOMPARE(entries(list).last(), QString("deep"));
+        QCOMPARE(entries(list).last() + QString::number(changes.count()), "deep1");
         clickOn(list, "roms", true);
-        QCOMPARE(changes.count(), 2);
         QTest::keyClick(&list, Qt::Key_Down);  // from the open folder to "Alpha"
         QTest::keyClick(&list, Qt::Key_Down);  // "beta"
         QCOMPARE(changes.count(), 2);
@@ -182,72 +136,42 @@ private slots:
         QCOMPARE(list.path(), QDir::toNativeSeparators(roms() + "/beta"));
     }
 
-    // A folder whose subfolders cannot be read still opens, with none listed.
-    void folderListOpensAnUnreadableFolderWithNoSubfolders() {
-        if (geteuid() == 0) {
-            QSKIP("root reads every folder whatever its permissions");
-        }
-        const QString locked = roms() + "/gamma";
-        QFile::setPermissions(locked, QFile::ExeOwner);
-        FolderList list;
-        const bool opened = list.setPath(locked);
-        // Readable again before a check can end the test, so that it can be removed.
-        QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(opened);
-        QCOMPARE(entries(list).last(), QString("gamma"));
-    }
-
-    // One driveChanged per change of the drive, by the program or the user;
-    // none for the same text again or a text that names no drive exactly
-    // (another drive's in other letter case, or the beginning of one's).
+    // driveChanged once per change by program or key; none for the same
+    // text, another drive's in other case, or the beginning of one's.
     void driveListRaisesOneChangePerChange() {
         StandInDrives source;
         DriveList list(source);
         list.show();
         QVERIFY(QTest::qWaitForWindowExposed(&list));
         QSignalSpy changes(&list, &DriveList::driveChanged);
-        list.setDrive("/media/usb2");
-        for (const char* noChange : {"/media/usb2", "/HOME", "/media/usb"}) {
-            list.setDrive(noChange);
+        for (const char* text : {"/media/usb2", "/media/usb2", "/HOME", "/media/usb"}) {
+            list.setDrive(text);
         }
-        QCOMPARE(changes.count(), 1);
         QTest::keyClick(&list, Qt::Key_Up);
         QCOMPARE(changes.count(), 2);
         QCOMPARE(list.currentEntry(), (DriveEntry{"/media/usb [MYDISK]", "/media/usb"}));
     }
 
-    // The drive of a path is the one with the longest root that holds it
-    // as a whole folder name.
-    void driveListFindsTheDriveOfAPath_data() {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<int>("index");
-        QTest::addRow("root") << "/" << 0;
-        QTest::addRow("folder on root") << "/usr/share" << 0;
-        QTest::addRow("mount point itself") << "/home" << 1;
-        QTest::addRow("inside a mount") << "/media/usb/roms/a" << 2;
-        QTest::addRow("longer sibling mount") << "/media/usb2/roms" << 3;
-        QTest::addRow("name that only starts like a mount") << "/media/usbstick" << 0;
-        QTest::addRow("relative path") << "roms" << -1;
-    }
+    // A path's drive is the longest root holding it as whole folder names.
     void driveListFindsTheDriveOfAPath() {
-        QFETCH(QString, path);
-        QFETCH(int, index);
         StandInDrives source;
-        QCOMPARE(DriveList(source).indexForPath(path), index);
+        for (const auto& [path, index] :
+             {std::pair{"/", 0}, {"/home", 1}, {"/media/usb/roms", 2}, {"/media/usb2/a", 3},
+              {"/media/usbstick", 0}, {"roms", -1}}) {
+            QVERIFY2(DriveList(source).indexForPath(path) == index, path);
+        }
     }
 
-    // Every folder has a drive: the system's list starts with "/", ready,
-    // and names each drive once.
+    // Every folder needs a drive: the system's list starts with "/", ready,
+    // names each drive once, and a missing mount is not ready.
     void systemDrivesStartWithTheRoot() {
         const std::unique_ptr<DriveSource> source = makeSystemDriveSource();
-        const QList<DriveEntry> drives = source->drives();
-        QCOMPARE(drives.value(0), (DriveEntry{"/", "/"}));
-        QVERIFY(source->isReady(drives.value(0)));
-        QVERIFY(!source->isReady({"/gone", "/no/such/mount"}));
         QStringList texts;
-        for (const DriveEntry& drive : drives) {
+        for (const DriveEntry& drive : source->drives()) {
             texts.append(drive.text);
         }
+        QCOMPARE(source->drives().value(0), (DriveEntry{"/", "/"}));
+        QVERIFY(source->isReady({"/", "/"}) && !source->isReady({"/gone", "/no/such/mount"}));
         QCOMPARE(texts.removeDuplicates(), 0);
     }
 
