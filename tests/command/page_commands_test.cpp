@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 #include <iterator>
-#include <map>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -21,43 +20,29 @@ namespace {
 
 const std::array<std::string, 3> kDoubles = {"No Double", "Double ", "Reverse"};
 
-// The system's short-path lookup: it knows these paths and has no short form for any other.
+// The system's short-path lookup: only these paths have a short form.
 std::string shortPath(const std::string& path) {
-    static const std::map<std::string, std::string> known = {
-        {R"(C:\ROMS\GAME.BIN)", R"(C:\ROMS\GAME.BIN)"},
-        {R"(C:\My Roms\Space Game.a78)", R"(C:\MYROMS~1\SPACEG~1.A78)"},
-        {R"(C:\\GAME.BIN)", R"(C:\\GAME.BIN)"},
-    };
-    const auto found = known.find(path);
-    return found == known.end() ? std::string() : found->second;
+    if (path == R"(C:\My Roms\Space Game.a78)") {
+        return R"(C:\MYROMS~1\SPACEG~1.A78)";
+    }
+    return path == R"(C:\ROMS\GAME.BIN)" || path == R"(C:\\GAME.BIN)" ? path : std::string();
 }
 
 // The command a page previews and the one it runs.
 using Commands = std::pair<TransferCommand, TransferCommand>;
-
 Commands upload(const UploadSnapshot& page) {
     return {composeUpload(page, "\\"), uploadForRun(page, "\\", shortPath)};
 }
+Commands dump(const DumpSnapshot& page) { return {composeDump(page), composeDump(page)}; }
 
-Commands dump(const DumpSnapshot& page) {
-    return {composeDump(page), composeDump(page)};
-}
-
-// Snapshot fields in declaration order:
-//   upload: double list, double, fast, port, type, write on, address, folder, file;
-//   dump: alternate, double list, double, port, type, bank on, bank, write on, address, code,
-//   destination.
-struct Example {
-    Commands commands;
-    std::string preview;
-    std::string run;
-};
-
-// The documented lines, then the edges: a value ignored while its box is clear, no file
-// selected with no short form, a value taken as it stands, a destination that is a folder.
+// The documented lines, then no file selected, a value taken as it stands, a folder destination.
 TEST(CommandLines, MatchTheWorkedExamples) {
     const std::string roms = R"(C:\ROMS)", cart = R"(C:\DUMPS\CART.BIN)";
-    const std::vector<Example> examples = {
+    const struct {
+        Commands commands;
+        std::string preview;
+        std::string run;
+    } examples[] = {
         {upload({kDoubles, "No Double", false, "Port 1", "Bankswitched", false, "", roms,
                  "GAME.BIN"}),
          R"(cartpipe       C:\ROMS\GAME.BIN)",
@@ -99,37 +84,33 @@ TEST(CommandLines, MatchTheWorkedExamples) {
          R"(cartpipe -a      -wc0 0 -tzz9 C:\DUMPS\)",
          R"(C:\Windows\command.com /k cartpipe -a      -wc0 0 -tzz9 "C:\DUMPS\")"},
     };
-    for (const Example& example : examples) {
+    for (const auto& example : examples) {
         SCOPED_TRACE(example.preview);
         EXPECT_EQ(renderPreviewLine(example.commands.first), example.preview);
         EXPECT_EQ(renderRunLine(example.commands.second), example.run);
     }
     // Without an interpreter to split the line, a value with a blank stays one argument.
-    EXPECT_EQ(toolArguments(examples.back().commands.first),
+    EXPECT_EQ(toolArguments(examples[9].commands.first),
               (std::vector<std::string>{"-a", "-wc0 0", "-tzz9", R"(C:\DUMPS\)"}));
 }
 
-// A combo gives no token for a text that differs from its item in case or blanks, and each item
-// the window lists gives its own. The double combo goes by its page's own list: 'D' is a page
-// whose list reads Once, Twice, Back.
+// Catches a token for a near-miss text, and one taken from a fixed list ('D': Once, Twice, Back).
 TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
-    struct Row {
+    const struct {
         char combo;  // 'd'/'D' double, 'p' port, 't' type
         std::string text;
         std::string token;
+    } rows[] = {
+        {'d', "Double", ""}, {'d', "REVERSE", ""}, {'D', "Twice", "-d"}, {'D', "Back", "-r"},
+        {'D', "Reverse", ""}, {'p', "port 2", ""}, {'p', "Port 2 ", ""}, {'p', "Port 4", ""},
+        {'t', "linear", ""}, {'t', "", ""},
     };
-    const std::vector<Row> rows = {
-        {'d', "Double", ""},  {'d', "double ", ""},  {'d', " Reverse", ""}, {'d', "REVERSE", ""},
-        {'D', "Twice", "-d"}, {'D', "Back", "-r"},   {'D', "Double ", ""},  {'D', "Reverse", ""},
-        {'p', "port 2", ""},  {'p', "Port 2 ", ""},  {'p', "Port 4", ""},   {'p', "", ""},
-        {'t', "linear", ""},  {'t', "HighScore", ""}, {'t', "", ""},
-    };
-    const auto set = [](auto& page, const Row& row) {
+    const auto set = [](auto& page, const auto& row) {
         page.doubleItems = row.combo == 'D' ? std::array<std::string, 3>{"Once", "Twice", "Back"}
                                             : kDoubles;
         (row.combo == 'p' ? page.port : row.combo == 't' ? page.type : page.doubleText) = row.text;
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(std::string(1, row.combo) + " \"" + row.text + '"');
         const std::size_t field = row.combo == 'p' ? 3 : row.combo == 't' ? 4 : 1;
         UploadSnapshot up;
@@ -139,30 +120,27 @@ TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
         EXPECT_EQ(composeUpload(up, "\\").options.at(field), row.token);
         EXPECT_EQ(composeDump(down).options.at(field), row.token);
     }
-    // Each item the window lists gives its token: the lists and the composition agree.
     const std::array<std::string, 3> tokens = {"", "-d-l2-c1", "-r-l3-c2"};
     for (std::size_t i = 0; i < 3; ++i) {
-        const UploadSnapshot page{kDoubles, std::string(kDoubleModes[i]), false,
-                                  std::string(kPorts[i]), std::string(kCartridgeTypes[i]),
-                                  false, "", "", ""};
-        const std::vector<std::string> options = composeUpload(page, "\\").options;
+        const std::vector<std::string> options =
+            composeUpload({kDoubles, std::string(kDoubleModes[i]), false, std::string(kPorts[i]),
+                           std::string(kCartridgeTypes[i]), false, "", "", ""},
+                          "\\")
+                .options;
         EXPECT_EQ(options[1] + options[3] + options[4], tokens[i]) << "item " << i;
     }
 }
 
-// The option part of a line: what lies between its prefix and its file argument.
-std::string optionPart(const std::string& line, std::string_view prefix,
-                       const std::string& file) {
-    EXPECT_TRUE(line.starts_with(prefix) && line.ends_with(file)) << line;
-    return line.substr(prefix.size(), line.size() - prefix.size() - file.size());
-}
-
-// Both lines carry the same option part with one blank per field, and the tool receives the
-// words of that part followed by the file argument, even an empty one.
+// Same option part in both lines, one blank per field; the tool gets its words and the file.
 void expectConsistent(const Commands& commands, std::size_t fields) {
+    const auto optionPart = [](const std::string& line, std::string_view prefix,
+                               const std::string& file) {
+        EXPECT_TRUE(line.starts_with(prefix) && line.ends_with(file)) << line;
+        return line.substr(prefix.size(), line.size() - prefix.size() - file.size());
+    };
     const auto& [previewed, run] = commands;
-    const std::string options = optionPart(renderPreviewLine(previewed), kPreviewPrefix,
-                                           previewed.file);
+    const std::string options =
+        optionPart(renderPreviewLine(previewed), kPreviewPrefix, previewed.file);
     EXPECT_EQ(optionPart(renderRunLine(run), kRunPrefix, '"' + run.file + '"'), options);
     EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(options, ' ')), fields) << options;
     std::istringstream words(options);
@@ -191,8 +169,7 @@ TEST(CommandLines, PreviewAndRunDifferOnlyInPrefixAndFile) {
         };
         const std::string doubleText = pick(doubles), port = pick(ports), type = pick(types);
         const bool flag = pick(offOn), writeOn = pick(offOn);
-        const std::string write = pick(hex);
-        const std::string code = pick(codes), destination = pick(destinations);
+        const std::string write = pick(hex), code = pick(codes), destination = pick(destinations);
         const bool bankOn = pick(offOn);
         const std::string bank = pick(hex).substr(0, 2);
         SCOPED_TRACE("combination " + std::to_string(i));

@@ -1,11 +1,11 @@
-// Which file each page takes: the ROM to upload, with what its selection shows and presets, and
-// the dump destination.
+// The ROM to upload (what its selection shows and presets) and the dump destination.
 #include <gtest/gtest.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "files/code_points.h"
@@ -15,26 +15,23 @@
 namespace quillon::files {
 namespace {
 
-// Whole thousands of bytes, nothing below 1000; the double choice is preset by the number as
-// text: "2" and "8" double, "4" locks the choice, 20, 32, 40 or 80 do neither.
+// Catches a wrong rounding at each boundary, and a preset by the first digit, not the text.
 TEST(RomSize, NumberCaptionAndPresetAtTheBoundaries) {
     constexpr DoublePreset kNoDouble{0, true}, kDouble{1, true}, kLocked{0, false};
-    struct Row {
+    const struct {
         std::uintmax_t bytes;
         std::string number;
         DoublePreset preset;
-    };
-    const std::vector<Row> rows = {
-        {0, "", kNoDouble},      {99, "", kNoDouble},     {100, "", kNoDouble},
-        {999, "", kNoDouble},    {1000, "1", kNoDouble},  {1999, "1", kNoDouble},
-        {2000, "2", kDouble},    {2999, "2", kDouble},    {3000, "3", kNoDouble},
-        {4000, "4", kLocked},    {4999, "4", kLocked},    {5000, "5", kNoDouble},
-        {8000, "8", kDouble},    {8999, "8", kDouble},    {9000, "9", kNoDouble},
-        {10000, "10", kNoDouble}, {20000, "20", kNoDouble}, {32768, "32", kNoDouble},
-        {40000, "40", kNoDouble}, {80000, "80", kNoDouble},
+    } rows[] = {
+        {99, "", kNoDouble},      {100, "", kNoDouble},     {999, "", kNoDouble},
+        {1000, "1", kNoDouble},   {1999, "1", kNoDouble},   {2000, "2", kDouble},
+        {2999, "2", kDouble},     {3000, "3", kNoDouble},   {4000, "4", kLocked},
+        {4999, "4", kLocked},     {5000, "5", kNoDouble},   {8000, "8", kDouble},
+        {8999, "8", kDouble},     {9000, "9", kNoDouble},   {10000, "10", kNoDouble},
+        {20000, "20", kNoDouble}, {32768, "32", kNoDouble}, {40000, "40", kNoDouble},
         {std::uintmax_t{1} << 40, "1099511627", kNoDouble},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(std::to_string(row.bytes) + " bytes");
         EXPECT_EQ(sizeNumber(row.bytes), row.number);
         const RomDescription shown = describeRom("pac man.a78", row.bytes);
@@ -44,45 +41,27 @@ TEST(RomSize, NumberCaptionAndPresetAtTheBoundaries) {
     }
 }
 
-// Accepted by the last four characters of the whole path, ".bin" or ".a78" in any ASCII case;
-// a foreign letter or digit that only looks or lower-cases like one is no match.
+// Catches a wrong case rule or a foreign letter or digit taken for ".bin" or ".a78".
 TEST(RomFiles, AcceptedByTheLastFourCharactersOfThePath) {
-    struct Row {
-        std::string path;
-        bool accepted;
-    };
-    const std::vector<Row> rows = {
-        {R"(C:\ROMS\GAME.BIN)", true},     {R"(C:\ROMS\Game.A78)", true},
-        {R"(C:\ROMS\.bin)", true},         {R"(C:\ROMS\ms.pac.a78)", true},
-        {R"(C:\ROMS\日本-ä.bin)", true},   {"/home/ann/roms/game.BiN", true},
-        {R"(C:\ROMS\game.bin.txt)", false}, {R"(C:\ROMS\game.a7)", false},
-        {R"(C:\ROMS\gamebin)", false},     {R"(C:\ROMS\game.bin )", false},
-        {R"(C:\ROMS\game. bin)", false},   {R"(C:\ROMS\game.bïn)", false},
-        {R"(C:\ROMS\game.BİN)", false},    {R"(C:\ROMS\game.a७८)", false},
-        {"C:\\ROMS\\game.b\xFFn", false},  {"bin", false},
-        {"", false},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(isRomPath(row.path), row.accepted) << row.path;
+    for (const char* path : {R"(C:\ROMS\GAME.BIN)", R"(C:\ROMS\Game.A78)", R"(C:\ROMS\.bin)",
+                             R"(C:\ROMS\ms.pac.a78)", R"(C:\日本-ä.bin)", "/roms/game.BiN"}) {
+        EXPECT_TRUE(isRomPath(path)) << path;
+    }
+    for (const char* path :
+         {R"(C:\ROMS\game.bin.txt)", R"(C:\ROMS\game.a7)", R"(C:\ROMS\gamebin)", "game.bin ",
+          "game. bin", "game.bïn", "game.BİN", "game.a७८", "C:\\game.b\xFFn", "bin", ""}) {
+        EXPECT_FALSE(isRomPath(path)) << path;
     }
 }
 
 // The file name without its last four characters (cut as characters, not bytes), in capitals.
 TEST(RomFiles, NameIsTheFileNameWithoutItsExtensionInCapitals) {
-    struct Row {
-        std::string fileName;
-        std::string romName;
-    };
-    const std::vector<Row> rows = {
-        {"GAME.BIN", "GAME"},          {".bin", ""},
-        {"ms.pac.A78", "MS.PAC"},      {"Space Game.a78", "SPACE GAME"},
-        {"über.a78", "ÜBER"},          {"игра.bin", "ИГРА"},
-        {"παιχνίδι.a78", "ΠΑΙΧΝΊΔΙ"},  {"日本.bin", "日本"},
-        {"ab.äöü", "AB"},              {"\xFFgame.bin", "\xFFGAME"},
-        {"bin", ""},                   {"", ""},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(romName(row.fileName), row.romName) << row.fileName;
+    for (const auto& [fileName, name] : std::vector<std::pair<std::string, std::string>>{
+             {"GAME.BIN", "GAME"}, {".bin", ""}, {"ms.pac.A78", "MS.PAC"},
+             {"Space Game.a78", "SPACE GAME"}, {"über.a78", "ÜBER"}, {"игра.bin", "ИГРА"},
+             {"παιχνίδι.a78", "ΠΑΙΧΝΊΔΙ"}, {"日本.bin", "日本"}, {"ab.äöü", "AB"},
+             {"\xFFgame.bin", "\xFFGAME"}, {"bin", ""}, {"", ""}}) {
+        EXPECT_EQ(romName(fileName), name) << fileName;
     }
 }
 
@@ -94,17 +73,14 @@ bool acceptedByWholeText(std::string_view text) {
     return position == std::int64_t(codePointCount(text)) - 3;
 }
 
-// Only the file name after the last "\" or "/" is judged: its first dot followed by exactly
-// three characters, or three characters without a dot. Rows marked mended are those where this
-// differs from judging the whole text: dotted folders, a drive's root, a folder named like a file.
+// Catches the folders judged with the name (mended rows: where the old whole-text rule erred).
 TEST(DumpDestination, FirstDotOfTheFileNameFollowedByThreeCharacters) {
-    struct Row {
+    constexpr bool kAsBefore = false, kMended = true;
+    const struct {
         std::string text;
         bool accepted;
         bool mended;  // whether judging the file name alone changed the outcome
-    };
-    constexpr bool kAsBefore = false, kMended = true;
-    const std::vector<Row> rows = {
+    } rows[] = {
         {R"(C:\DUMPS\GAME.BIN)", true, kAsBefore}, {R"(C:\MY.DIR\GAME.BIN)", true, kMended},
         {R"(C:\DUMPS\GAME.A78)", true, kAsBefore},
         {R"(C:\Users\john.smith\Documents\GAME.A78)", true, kMended},
@@ -117,7 +93,7 @@ TEST(DumpDestination, FirstDotOfTheFileNameFollowedByThreeCharacters) {
         {R"(C:\DUMPS\GAME.ROM1)", false, kAsBefore}, {R"(C:\DUMPS\GAME.B)", false, kAsBefore},
         {R"(C:\DUMPS\GAME)", false, kAsBefore}, {R"(C:\DUMPS\GAME.BIN\)", false, kAsBefore},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         SCOPED_TRACE(row.text + (row.mended ? " (mended)" : " (as before)"));
         EXPECT_EQ(acceptedByWholeText(row.text) != row.accepted, row.mended) << "mark";
         EXPECT_EQ(destinationAccepted(row.text), row.accepted);

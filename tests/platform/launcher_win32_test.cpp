@@ -1,18 +1,13 @@
-// The Windows launcher started for real through the system's cmd.exe (under
-// wine when cross built) against a stand-in cartpipe.exe that records what it
-// received, and the short form of real paths.
+// The Windows launcher started for real through cmd.exe against a recording cartpipe.exe.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "platform/launcher.h"
@@ -50,10 +45,7 @@ const bool kInterpretersEndWithUs = [] {
     return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
 }();
 
-// A temporary folder that is, while the test runs, the working folder (where
-// an injected command would leave its marker), with the stand-in tool first
-// on PATH and its record file named in the environment. (_wputenv_s sets the
-// system's environment that children inherit as well as the runtime's copy.)
+// A working folder for markers, the stand-in first on PATH (_wputenv_s: children inherit it).
 class WindowsLauncherTest : public ::testing::Test {
 protected:
     WindowsLauncherTest() {
@@ -69,26 +61,22 @@ protected:
         fs::remove_all(folder_, ignored);
     }
 
-    // Puts `folders` in front of the system's own search path.
     void searchFirst(const std::wstring& folders) const {
         ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
     }
 
-    // Starts `command` and waits (bounded) for the stand-in tool; what it
-    // received, or nothing when it did not run.
+    // Starts `command`; what the stand-in tool received, or nothing within 20 s.
     std::optional<Arguments> run(const command::TransferCommand& command) {
         fs::remove(folder_ / "record");
         const LaunchOutcome outcome = launcher_->start(command);
         EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!fs::exists(folder_ / "record")) {
+        for (; !fs::exists(folder_ / "record"); Sleep(20)) {
             if (std::chrono::steady_clock::now() >= deadline) {
                 return std::nullopt;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }
-        std::stringstream record;
-        record << std::ifstream(folder_ / "record", std::ios::binary).rdbuf();
+        std::ifstream record(folder_ / "record", std::ios::binary);
         Arguments arguments;
         for (std::string argument; std::getline(record, argument, '\0');) {
             arguments.push_back(argument);
@@ -96,8 +84,7 @@ protected:
         return arguments;
     }
 
-    // A file whose short form is `length` characters long: the short form of
-    // the test folder, then folders and a file whose names already are 8.3.
+    // A file whose short form is `length` long: the folder's, then names already 8.3.
     fs::path fileWithShortFormOf(std::size_t length) const {
         const std::string base = launcher_->shortPath(utf8(folder_));
         EXPECT_LT(base.size() + 11, length) << base;
@@ -118,97 +105,59 @@ protected:
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
 };
 
-// Commands as both pages compose them, and texts cmd.exe would act on, each
-// reaching the tool as exactly one argument per field; a run that executed
-// "echo>marker" would leave the marker in the working folder. A batch file in
-// the tool's place re-reads the line with %*, where an unquoted & would end
-// its command and start another.
+// Catches a field split, altered or run by cmd.exe, also by a batch file re-reading it with %*.
 TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
-    const struct {
-        const char* what;
-        command::TransferCommand command;
-        Arguments arguments;
-    } rows[] = {
-        {"upload, blanks in the path",
-         {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"},
-         {"-r", "-f", "-l2", "-c1", "-w8000", "C:\\My Roms\\Space Game.a78"}},
-        {"upload, empty write address and no short form", {{"", "", "", "", "", "-w"}, ""},
-         {"-w", ""}},
-        {"operators, separators, blanks, wildcards and a leading dash",
-         {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?", "--help"},
-          "C:\\a&echo>marker&\\-x.bin"},
-         {"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?", "--help",
-          "C:\\a&echo>marker&\\-x.bin"}},
-        {"letters beyond ASCII and trailing backslashes",
-         {{"-a", "", "", "", "", "-tÜnï日本", "-ta\\"}, "C:\\Ünï\\日本\\"},
-         {"-a", "-tÜnï日本", "-ta\\", "C:\\Ünï\\日本\\"}},
+    const command::TransferCommand commands[] = {
+        {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"},
+        {{"", "", "", "", "", "-w"}, ""},
+        {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?", "--help"},
+         "C:\\a&echo>marker&\\-x.bin"},
+        {{"-a", "", "", "", "", "-tÜnï日本", "-ta\\"}, "C:\\Ünï\\日本\\"},
     };
-    const fs::path batchFolder = folder_ / "batch";
     for (const bool throughBatch : {false, true}) {
         if (throughBatch) {
-            fs::create_directory(batchFolder);
-            std::ofstream(batchFolder / "cartpipe.bat")
+            fs::create_directory(folder_ / "batch");
+            std::ofstream(folder_ / "batch" / "cartpipe.bat")
                 << "@\"" << (standInFolder() / "cartpipe.exe").string() << "\" %*\r\n";
-            searchFirst(batchFolder.wstring() + L";" + standInFolder().wstring());
+            searchFirst((folder_ / "batch").wstring() + L";" + standInFolder().wstring());
         }
-        for (const auto& row : rows) {
-            SCOPED_TRACE(std::string(row.what) + (throughBatch ? ", through a batch file" : ""));
-            EXPECT_EQ(run(row.command), row.arguments);
+        for (const command::TransferCommand& command : commands) {
+            SCOPED_TRACE(command.file + (throughBatch ? ", through a batch file" : ""));
+            EXPECT_EQ(run(command), command::toolArguments(command));
             EXPECT_FALSE(fs::exists(folder_ / "marker"));
         }
     }
 }
 
-TEST_F(WindowsLauncherTest, AFieldCmdCannotPassIsRefusedWithAReasonAndNothingRuns) {
-    const LaunchOutcome outcome = launcher_->start(
-        {{"", "", "", "", "", "", "", "-t\"&echo>marker&\""}, "C:\\DUMPS\\CART.BIN"});
-
+// A field cmd.exe cannot pass starts nothing, with the reason for the user.
+TEST_F(WindowsLauncherTest, AFieldCmdCannotPassIsRefusedAndNothingRuns) {
+    const LaunchOutcome outcome = launcher_->start({{"-t\"&echo>marker&\""}, "C:\\CART.BIN"});
     EXPECT_EQ(outcome.status, Status::Refused);
     EXPECT_NE(outcome.reason.find("cartridge code"), std::string::npos) << outcome.reason;
-    EXPECT_FALSE(fs::exists(folder_ / "record"));
-    EXPECT_FALSE(fs::exists(folder_ / "marker"));
+    EXPECT_FALSE(fs::exists(folder_ / "record") || fs::exists(folder_ / "marker"));
 }
 
-// The upload page joins folder and file name the system's own way.
-TEST_F(WindowsLauncherTest, FolderAndFileAreJoinedWithABackslash) {
-    EXPECT_EQ(pathSeparator(), "\\");
-}
-
-// The short form must name the very file the long path names, up to the
-// longest form the tool's buffer holds (163 characters and its NUL).
-TEST_F(WindowsLauncherTest, ShortPathNamesTheSameFileWhileItFits) {
-    const fs::path rom = folder_ / "My Roms" / "Space Game.a78";
+// Catches a short form naming another file, or given past 163 characters or where none exists.
+TEST_F(WindowsLauncherTest, ShortPathNamesTheSameFileOrIsEmpty) {
+    const fs::path rom = folder_ / "My Roms" / "Space Game.a78", longest = fileWithShortFormOf(163);
     fs::create_directories(rom.parent_path());
     std::ofstream(rom) << "rom";
-    const std::string shortForm = launcher_->shortPath(utf8(rom));
-    ASSERT_FALSE(shortForm.empty());
-    EXPECT_TRUE(fs::equivalent(fromUtf8(shortForm), rom)) << shortForm;
-
-    const fs::path longest = fileWithShortFormOf(163);
-    const std::string longestForm = launcher_->shortPath(utf8(longest));
-    EXPECT_EQ(longestForm.size(), 163u) << longestForm;
-    EXPECT_TRUE(fs::equivalent(fromUtf8(longestForm), longest)) << longestForm;
-
-    EXPECT_EQ(launcher_->shortPath(utf8(fileWithShortFormOf(164))), "");
-}
-
-// A path without a short form gives "", as a missing ROM does, so that the
-// run line ends in an empty quoted argument rather than in another path.
-TEST_F(WindowsLauncherTest, ShortPathIsEmptyWhereThereIsNone) {
-    EXPECT_EQ(launcher_->shortPath(utf8(folder_ / "gone.bin")), "");
-    EXPECT_EQ(launcher_->shortPath(""), "");
-
-    BOOL usedDefault = FALSE;
-    char ansi[16] = {};
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"日本", -1, ansi, sizeof ansi, nullptr,
-                          &usedDefault);
-    if (!usedDefault) {
-        GTEST_SKIP() << "this system's ANSI code page can write the name";
+    for (const fs::path& path : {rom, longest}) {
+        const std::string shortForm = launcher_->shortPath(utf8(path));
+        EXPECT_TRUE(!shortForm.empty() && fs::equivalent(fromUtf8(shortForm), path)) << shortForm;
     }
+    EXPECT_EQ(launcher_->shortPath(utf8(longest)).size(), 163u);
     const fs::path unwritable = folder_ / L"日本" / "game.bin";
     fs::create_directories(unwritable.parent_path());
     std::ofstream(unwritable) << "rom";
-    EXPECT_EQ(launcher_->shortPath(utf8(unwritable)), "");
+    BOOL usedDefault = FALSE;  // whether this system's ANSI code page cannot write the name
+    char ansi[16] = {};
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"日本", -1, ansi, sizeof ansi, nullptr,
+                          &usedDefault);
+    for (const fs::path& path : {fileWithShortFormOf(164), folder_ / "gone.bin", fs::path(),
+                                 usedDefault ? unwritable : fs::path()}) {
+        EXPECT_EQ(launcher_->shortPath(utf8(path)), "") << utf8(path);
+    }
 }
 
 }  // namespace

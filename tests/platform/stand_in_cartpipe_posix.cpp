@@ -1,6 +1,5 @@
-// Stands in for the transfer tool: writes to the file named by
-// QUILLON_TEST_RECORD what it inherited (its session, its standard input, its
-// open descriptors), then the arguments it was given, a NUL after each.
+// Stands in for the tool: records its session, input and descriptors, then its arguments,
+// each ended by a NUL, in the file named by QUILLON_TEST_RECORD.
 #include <dirent.h>
 #include <unistd.h>
 
@@ -17,8 +16,8 @@ int main(int argc, char** argv) {
     std::string descriptors;
     if (DIR* folder = ::opendir("/proc/self/fd")) {
         while (const dirent* entry = ::readdir(folder)) {
-            const std::string name = entry->d_name;
-            if (name != "." && name != ".." && name != std::to_string(::dirfd(folder))) {
+            if (const std::string name = entry->d_name;
+                name != "." && name != ".." && name != std::to_string(::dirfd(folder))) {
                 descriptors += ' ' + name;
             }
         }
@@ -26,7 +25,6 @@ int main(int argc, char** argv) {
     }
     char input[4096] = {};
     (void)!::readlink("/proc/self/fd/0", input, sizeof input - 1);
-
     std::ofstream out(record, std::ios::binary | std::ios::trunc);
     out << "sid " << ::getsid(0) << '\0' << "stdin " << input << '\0' << "fds" << descriptors
         << '\0';

@@ -1,7 +1,5 @@
-// Stands in for the transfer tool on Windows: writes the arguments it was
-// given as UTF-8, a NUL after each, to the file named by QUILLON_TEST_RECORD.
-// It writes under another name and then moves the file into place, so that a
-// test waiting for the file never reads half of it.
+// Records its arguments as UTF-8, NUL-ended, in QUILLON_TEST_RECORD; written aside and moved
+// into place, so that a test waiting for the file never reads half of it.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
