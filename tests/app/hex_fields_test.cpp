@@ -8,11 +8,8 @@
 
 #include "window_harness.h"
 
-namespace {
-
-// Notes the preview each time the window recomposes it (every composition
-// sets the label's tooltip, which the label hears at once), so a test sees
-// the lines composed in the middle of one key press.
+// Notes each composition of the preview (each sets the label's tooltip, heard
+// at once), so a test sees the lines composed in the middle of one key press.
 struct PreviewRecorder final : QObject {
     explicit PreviewRecorder(QLabel* preview) { preview->installEventFilter(this); }
     bool eventFilter(QObject* preview, QEvent* event) override {
@@ -24,8 +21,6 @@ struct PreviewRecorder final : QObject {
     QStringList lines;
 };
 
-}  // namespace
-
 class HexFieldsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -35,90 +30,64 @@ private slots:
     }
     void cleanup() { h.reset(); }
 
-    // A box wired to another field's filter or length, or a key turned into
-    // the wrong character: "İ" (U+0130) would pass as "0" if cut to a byte.
+    // A box on another's filter or length, "İ" (U+0130) cut to a byte as "0",
+    // a control character (Ctrl+A/V/X) let in, or an editing key blocked; the
+    // box must show over its hint, only the bank number takes the focus.
     void eachBoxFiltersItsKeysAndStopsAtItsLength() {
-        for (const auto& [box, kept] : {std::pair{"txtHexx", "0aF9"}, {"txtHexx2", "0aF9"},
-                                        {"txtShortHexx", "0a"}}) {
+        for (const auto& [box, kept, hint, focused] :
+             {std::tuple{"txtHexx", "0aF9", "Label1", "chkHexx"},
+              {"txtHexx2", "0aF9", "lbltemp1", "chkHexx2"},
+              {"txtShortHexx", "0a", "lbltemp2", "txtShortHexx"}}) {
+            QWidget* page = h->find(box)->parentWidget();
+            const QPoint middle = h->find(box)->geometry().center();
+            QCOMPARE(page->childAt(middle), h->find(hint));
+            const QString previews = h->text("lblscript1") + h->text("lblscript2");
             QLineEdit* edit = switchOn(box);
+            QCOMPARE(h->text("lblscript1") + h->text("lblscript2"), previews);  // too few digits
+            QVERIFY2(edit->isAncestorOf(page->childAt(middle)), box);
+            QCOMPARE(QApplication::focusWidget(), h->find(focused));
             for (const QChar character : QStringLiteral("g0-\u0130a$ F97")) {
                 const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
                 QTest::sendKeyEvent(QTest::Click, edit, key, QString(character), Qt::NoModifier);
             }
             QCOMPARE(QString(box) + "=" + edit->text(), QString(box) + "=" + kept);
         }
-    }
-
-    // Control characters (Ctrl+A would select all for the "1" to replace,
-    // Ctrl+V paste, Ctrl+X cut) are dropped like any key that is no hex
-    // digit, while Backspace and the keys that type nothing still edit.
-    void editingKeysWorkAndControlCharactersAreDropped() {
-        switchOn("txtHexx2");
         QApplication::clipboard()->setText("12");
-        h->type("txtHexx2", "C00");
         for (const auto& [key, modifier] :
              {std::pair{Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Delete, Qt::NoModifier},
               {Qt::Key_End, Qt::NoModifier}, {Qt::Key_A, Qt::ControlModifier},
-              {Qt::Key_1, Qt::NoModifier}, {Qt::Key_V, Qt::ControlModifier},
-              {Qt::Key_X, Qt::ControlModifier}, {Qt::Key_Backspace, Qt::NoModifier}}) {
-            QTest::keyClick(h->find("txtHexx2"), key, modifier);
+              {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_X, Qt::ControlModifier},
+              {Qt::Key_Backspace, Qt::NoModifier}, {Qt::Key_1, Qt::NoModifier}}) {
+            h->press("txtHexx2", key, modifier);
         }
-        QCOMPARE(h->text("txtHexx2"), QString("00"));
+        QCOMPARE(h->text("txtHexx2"), QString("aF1"));
     }
 
-    // The key handler evaluates and previews the text as it stood before the
-    // key, the change handler after it; the flag follows the count both ways.
+    // The key handler previews the text as it stood before the key, the
+    // change handler after it; the flag follows the count both ways, and
+    // survives switching the box off, which hides it.
     void aKeyPreviewsTheTextBeforeItThenAfterIt() {
-        auto& window = h->window();
         switchOn("txtHexx");
         h->type("txtHexx", "12A");
-        QVERIFY(!window.uploadFlags().hexx);
+        QVERIFY(!h->window().uploadFlags().hexx);
         PreviewRecorder recorder(h->find<QLabel>("lblscript1"));
-        h->type("txtHexx", "b");
+        h->type("txtHexx", "bz");  // "z" dropped: one preview, of the text as it stands
         const QString folder = h->workFolder() + "/";
-        QCOMPARE(recorder.lines, (QStringList{"cartpipe      -w12A " + folder,
-                                              "cartpipe      -w12Ab " + folder}));
-        QVERIFY(window.uploadFlags().hexx && !h->enabled("cmdPlay"));  // no ROM chosen
-        recorder.lines.clear();
-        h->type("txtHexx", "z");  // dropped: one preview, of the text as it stands
-        QCOMPARE(recorder.lines, QStringList{"cartpipe      -w12Ab " + folder});
+        QCOMPARE(recorder.lines,
+                 (QStringList{"cartpipe      -w12A " + folder, "cartpipe      -w12Ab " + folder,
+                              "cartpipe      -w12Ab " + folder}));
+        QVERIFY(h->window().uploadFlags().hexx && !h->enabled("cmdPlay"));  // no ROM chosen
+        h->click("chkHexx");
+        QVERIFY(h->find("txtHexx")->isHidden() && !h->enabled("txtHexx"));
+        QVERIFY(h->text("txtHexx") == "12Ab" && h->window().uploadFlags().hexx);
+        QCOMPARE(h->text("lblscript1"), "cartpipe       " + folder);
+        h->click("chkHexx");
         h->press("txtHexx", Qt::Key_Backspace);
-        QVERIFY(!window.uploadFlags().hexx);
+        QVERIFY(!h->window().uploadFlags().hexx);
     }
 
-    // Switching on shows the box over its hint and, with too few characters,
-    // leaves the previews; only the bank number takes the focus.
-    void switchingOnShowsTheBoxOverItsHint() {
-        const QString previews = h->text("lblscript1") + h->text("lblscript2");
-        for (const auto& [box, hint, focused] :
-             {std::tuple{"txtHexx", "Label1", "chkHexx"}, {"txtHexx2", "lbltemp1", "chkHexx2"},
-              {"txtShortHexx", "lbltemp2", "txtShortHexx"}}) {
-            QWidget* page = h->find(box)->parentWidget();
-            const QPoint middle = h->find(box)->geometry().center();
-            QCOMPARE(page->childAt(middle), h->find(hint));
-            switchOn(box);
-            QVERIFY2(h->find(box)->isAncestorOf(page->childAt(middle)), box);
-            QCOMPARE(QApplication::focusWidget(), h->find(focused));
-        }
-        QCOMPARE(h->text("lblscript1") + h->text("lblscript2"), previews);
-    }
-
-    // Switching off hides the box but keeps its text and flag; switching on
-    // again counts the text.
-    void switchingOffKeepsTheTextAndOnAgainCountsIt() {
-        switchOn("txtHexx2");
-        h->type("txtHexx2", "C000");
-        h->click("chkHexx2");
-        QVERIFY(h->find("txtHexx2")->isHidden() && !h->enabled("txtHexx2"));
-        QVERIFY(h->text("txtHexx2") == "C000" && h->window().dumpFlags().hexx);
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
-        h->click("chkHexx2");
-        QVERIFY(h->window().dumpFlags().hexx);
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -wC000 -tTEST "));
-    }
-
-    // Text that comes in by the box's own menu bypasses the key filter and
-    // still counts, by its length only.
+    // Text pasted by the box's own menu bypasses the key filter and still
+    // counts, by its length only.
     void pastedTextCountsOnlyByItsLength() {
         QLineEdit* edit = switchOn("txtHexx2");
         QApplication::clipboard()->setText("ZZZZZZ");

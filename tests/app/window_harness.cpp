@@ -21,9 +21,9 @@ WindowHarness::WindowHarness() : previousFolder_(QDir::currentPath()) {
         *drive = {name, QFileInfo(root_.filePath(QString(name).toLower())).canonicalFilePath()};
     }
     QDir::setCurrent(workFolder());
-    const QString settings = root_.filePath(QStringLiteral("settings"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+        QSettings::setPath(format, QSettings::UserScope, root_.filePath("settings"));
+    }
     ui::setMessageHook([this](const QString& text) { messages.append(text); });
 }
 
@@ -45,17 +45,15 @@ app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
 
 QString WindowHarness::makeFolder(const QString& relative) const {
     QDir(workFolder()).mkpath(relative);
-    return QFileInfo(QDir(workFolder()).filePath(relative)).canonicalFilePath();
+    return QDir(workFolder()).filePath(relative);
 }
 
 QString WindowHarness::makeFile(const QString& relative, qint64 bytes) const {
-    const QString path = QDir(workFolder()).filePath(relative);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
+    QFile file(QDir(workFolder()).filePath(relative));
     if (file.open(QIODevice::WriteOnly)) {
         file.resize(bytes);
     }
-    return QFileInfo(path).canonicalFilePath();
+    return file.fileName();
 }
 
 // Combo boxes first: their current item, not an edit field's text.
@@ -101,8 +99,7 @@ QStringList WindowHarness::savedOptions() {
 }
 
 void WindowHarness::click(const char* name) {
-    QWidget* control = find(name);
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
+    QTest::mouseClick(find(name), Qt::LeftButton, {}, find(name)->rect().center());
 }
 
 void WindowHarness::type(const char* name, const QString& keys) {
@@ -110,19 +107,17 @@ void WindowHarness::type(const char* name, const QString& keys) {
     QTest::keyClicks(find(name), keys);
 }
 
-void WindowHarness::press(const char* name, Qt::Key key) {
+void WindowHarness::press(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     find(name)->setFocus();
-    QTest::keyClick(find(name), key);
+    QTest::keyClick(find(name), key, modifiers);
 }
 
-// Typing over the selection, so the control sees one change, not two.
 void WindowHarness::replaceText(const char* name, const QString& text) {
-    find(name)->setFocus();
-    QTest::keyClick(find(name), Qt::Key_A, Qt::ControlModifier);
+    press(name, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(find(name), text.isEmpty() ? QStringLiteral("\b") : text);
 }
 
-bool WindowHarness::clickEntry(const char* list, const QString& name) {
+bool WindowHarness::clickEntry(const char* list, const QString& name, bool thenEnter) {
     auto* view = find<QAbstractItemView>(list);
     const QModelIndexList hits = view->model()->match(view->model()->index(0, 0),
                                                       Qt::DisplayRole, name, 1, Qt::MatchExactly);
@@ -132,22 +127,14 @@ bool WindowHarness::clickEntry(const char* list, const QString& name) {
     view->scrollTo(hits.front());
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                       view->visualRect(hits.front()).center());
-    return true;
-}
-
-bool WindowHarness::openFolder(const char* list, const QString& name) {
-    const bool found = clickEntry(list, name);
-    if (found) {
+    if (thenEnter) {
         press(list, Qt::Key_Return);
     }
-    return found;
+    return true;
 }
 
 bool WindowHarness::chooseTab(int index) {
     QTabBar* bar = window_->controls().tabTrans->tabBar();
-    if (index < 0 || index >= bar->count()) {
-        return false;
-    }
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     return window_->controls().tabTrans->currentIndex() == index;
 }
