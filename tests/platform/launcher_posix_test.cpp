@@ -35,10 +35,11 @@ std::string readWhole(const fs::path& path) {
     return content.str();
 }
 
-// The working folder (where an injected command leaves its marker) and the whole PATH.
-class Sandbox {
-public:
-    Sandbox() {
+// The working folder (where an injected command leaves its marker) and the whole PATH, holding
+// the stand-in tool, the user's shell and an xterm.
+class PosixLauncherTest : public ::testing::Test {
+protected:
+    PosixLauncherTest() {
         fs::remove_all(folder_);
         fs::create_directory(folder_);
         fs::current_path(folder_);
@@ -47,15 +48,18 @@ public:
         ::setenv("QUILLON_TEST_RECORD", (folder_ / "record").c_str(), 1);
         fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder_ / "cartpipe");
         writeScript("user-shell", ": > shell-ran");
+        installTerminal("xterm", "-e");
     }
-    ~Sandbox() {
+    ~PosixLauncherTest() override {
         std::error_code ignored;
         fs::current_path(fs::temp_directory_path(), ignored);
         fs::remove_all(folder_, ignored);
     }
 
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("quillon-platform-" + std::to_string(::getpid()));
+    void writeScript(const std::string& name, const std::string& body) const {
+        std::ofstream(folder_ / name, std::ios::binary) << "#!/bin/sh\n" << body << "\n";
+        fs::permissions(folder_ / name, fs::perms::owner_all);
+    }
 
     // Runs what follows `runFlag`, then notes its name (or the wrong flag) in "terminal-done".
     void installTerminal(const std::string& name, const std::string& runFlag) const {
@@ -87,28 +91,15 @@ public:
                                                                          record.end());
     }
 
-    bool exists(const std::string& name) const { return fs::exists(folder_ / name); }
-
-private:
-    void writeScript(const std::string& name, const std::string& body) const {
-        std::ofstream(folder_ / name, std::ios::binary) << "#!/bin/sh\n" << body << "\n";
-        fs::permissions(folder_ / name, fs::perms::owner_all);
-    }
-};
-
-class PosixLauncherTest : public ::testing::Test {
-protected:
-    PosixLauncherTest() { sandbox_.installTerminal("xterm", "-e"); }
-
     // Starts `command` and waits for the terminal; what the tool received.
     Arguments run(const command::TransferCommand& command) {
         for (const char* name : {"record", "terminal-done"}) {
-            fs::remove(sandbox_.folder_ / name);
+            fs::remove(folder_ / name);
         }
         const LaunchOutcome outcome = launcher_->start(command);
         EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
-        EXPECT_EQ(sandbox_.awaitTerminal(), "xterm");
-        return sandbox_.toolRecord();
+        EXPECT_EQ(awaitTerminal(), "xterm");
+        return toolRecord();
     }
 
     // The pages' commands as their action buttons compose them.
@@ -124,20 +115,20 @@ protected:
     }
 
     std::string makeRom(const std::string& folderName, const std::string& fileName) const {
-        const fs::path folder = sandbox_.folder_ / folderName;
-        fs::create_directories(folder);
-        std::ofstream(folder / fileName) << "rom";
-        return folder.string();
+        fs::create_directories(folder_ / folderName);
+        std::ofstream(folder_ / folderName / fileName) << "rom";
+        return (folder_ / folderName).string();
     }
 
-    Sandbox sandbox_;
+    const fs::path folder_ =
+        fs::temp_directory_path() / ("quillon-platform-" + std::to_string(::getpid()));
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
 };
 
 // Catches a field dropped, split or reordered, a split path, a vanished ROM not passed as "".
 TEST_F(PosixLauncherTest, BothPagesCommandsArriveAsTheirFields) {
     const std::string roms = makeRom("My Roms", "Space Game.a78");
-    const std::string dest = (sandbox_.folder_ / "My Dumps" / "cart one.a78").string();
+    const std::string dest = (folder_ / "My Dumps" / "cart one.a78").string();
     EXPECT_EQ(run(upload({.doubleText = "Reverse", .fast = true, .port = "Port 3",
                           .type = "Highscore", .writeOn = true, .folder = roms,
                           .fileName = "Space Game.a78"})),
@@ -163,7 +154,7 @@ TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
         EXPECT_EQ(run(dump({.bankOn = true, .bank = text, .writeOn = true, .writeAddress = text,
                             .code = text, .destination = text})),
                   Arguments({"-n" + text, "-w" + text, "-t" + text, text}));
-        EXPECT_FALSE(sandbox_.exists("marker"));
+        EXPECT_FALSE(fs::exists("marker"));
     }
     const LaunchOutcome outcome = launcher_->start(dump({.code = std::string("26\0F8", 5)}));
     EXPECT_EQ(outcome.status, Status::Refused);
@@ -183,8 +174,8 @@ TEST_F(PosixLauncherTest, TheTerminalIsDetachedAndInheritsNothingOfOurs) {
     errno = 0;
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child of ours is left to reap";
     EXPECT_EQ(errno, ECHILD);
-    ASSERT_TRUE(sandbox_.awaitTerminal().has_value());
-    const Arguments record = sandbox_.toolRecord(0);
+    ASSERT_TRUE(awaitTerminal().has_value());
+    const Arguments record = toolRecord(0);
     ASSERT_GE(record.size(), 3u);
     EXPECT_NE(record[0], "sid " + std::to_string(::getsid(0)));
     EXPECT_EQ(Arguments(record.begin() + 1, record.begin() + 3),
@@ -204,7 +195,7 @@ TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
 }
 
 // Catches a wrong preference, run flag or missing shell after the tool, and a start without one.
-TEST(PosixTerminalSearchTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
+TEST_F(PosixLauncherTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
     const std::map<std::string, std::string> runFlags = {
         {"x-terminal-emulator", "-e"}, {"gnome-terminal", "--"}, {"konsole", "-e"},
         {"xfce4-terminal", "-x"},      {"xterm", "-e"}};
@@ -224,27 +215,32 @@ TEST(PosixTerminalSearchTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + row.chosen);
-        Sandbox sandbox;
+        for (const auto& [name, flag] : runFlags) {
+            fs::remove(folder_ / name);
+        }
+        for (const char* name : {"record", "terminal-done", "shell-ran"}) {
+            fs::remove(folder_ / name);
+        }
         for (const std::string& name : row.present) {
-            sandbox.installTerminal(name, runFlags.at(name));
+            installTerminal(name, runFlags.at(name));
         }
         if (row.first == First::NotExecutable) {
-            fs::permissions(sandbox.folder_ / row.present[0], fs::perms::owner_read);
+            fs::permissions(folder_ / row.present[0], fs::perms::owner_read);
         } else if (row.first == First::NoInterpreter) {
-            std::ofstream(sandbox.folder_ / row.present[0]) << "#!/no/such/interpreter\n";
+            std::ofstream(folder_ / row.present[0]) << "#!/no/such/interpreter\n";
         }
         const LaunchOutcome outcome =
             makeSystemLauncher()->start({{"", "-r", "-f", "", "", "-w8000"}, "/roms/game.bin"});
         if (row.chosen.empty()) {
             EXPECT_EQ(outcome.status, Status::NotStarted);
             EXPECT_EQ(outcome.reason, "");
-            EXPECT_FALSE(sandbox.exists("record"));
+            EXPECT_FALSE(fs::exists("record"));
             continue;
         }
         EXPECT_EQ(outcome.status, Status::Started);
-        EXPECT_EQ(sandbox.awaitTerminal(), row.chosen);
-        EXPECT_EQ(sandbox.toolRecord(), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
-        EXPECT_TRUE(sandbox.exists("shell-ran"));
+        EXPECT_EQ(awaitTerminal(), row.chosen);
+        EXPECT_EQ(toolRecord(), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
+        EXPECT_TRUE(fs::exists("shell-ran"));
     }
 }
 
