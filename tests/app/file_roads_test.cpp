@@ -1,6 +1,7 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <QTest>
+#include <optional>
 
 #include "ui/file_list.h"
 #include "window_harness.h"
@@ -12,24 +13,20 @@ class FileRoadsTest : public QObject {
     Q_OBJECT
 private slots:
     void init() {
-        h = std::make_unique<quillon::testing::WindowHarness>();
-        roms_ = h->makeFolder("roms");
-        dumps_ = h->makeFolder("dumps");
+        h.emplace();
+        roms_ = make("roms");
+        dumps_ = make("dumps");
         h->open();
     }
     void cleanup() { h.reset(); }
 
-    // Selection must read the real length, show name and size and preset
-    // Double Transfer through the combo box; a view button shows its twin,
-    // drops labels and button but not the accepted ROM; a rejected file
-    // leaves no ROM chosen, a vanished one changes nothing, a new folder
-    // drops the ROM. (Every length and name: the rules' own tables.)
+    // Length not read, preset bypassing the combo box, a view button that keeps the labels or
+    // the ROM, a rejected file left chosen, a vanished one acted on, a folder keeping the ROM.
     void theUploadRoadFromFolderToRom() {
-        h->makeFile("roms/cart.a78", 2048);
-        h->makeFile("roms/Four.A78", 4096);
-        h->makeFile("roms/notes.txt", 10);
-        const QString gone = h->makeFile("roms/gone.bin", 2048);
-        h->makeFolder("roms/more");
+        for (const auto& [name, bytes] : {std::pair{"cart.a78", 2048}, {"Four.A78", 4096},
+                                          {"notes.txt", 10}, {"gone.bin", 2048}, {"more", -1}}) {
+            make(QString("roms/") + name, bytes);
+        }
         QVERIFY(h->openFolder("Dir2", "roms"));
         for (const auto& [file, shown, token] :
              {std::tuple{"cart.a78", "ROM Selected: CART|ROM Size: 2KB|Double |on", "-d"},
@@ -58,7 +55,7 @@ private slots:
         h->click("chkHexx");
         h->click("chkHexx");
         QVERIFY(!h->enabled("cmdPlay"));
-        QVERIFY(QFile::remove(gone) && h->clickFile("gone.bin"));
+        QVERIFY(QFile::remove(roms_ + "/gone.bin") && h->clickFile("gone.bin"));
         QCOMPARE(h->text("lblName") + "|" + h->text("lblSize") + "|" + h->text("cboDouble"),
                  QString("ROM Selected: CART|ROM Size: 2KB|Double "));
         QVERIFY(!h->window().uploadFlags().select && h->messages.size() == 1);
@@ -69,10 +66,9 @@ private slots:
         QCOMPARE(h->text("lblscript1"), "cartpipe  -d     " + roms_ + "/more/");
     }
 
-    // The button composes afresh from the controls, an incomplete write
-    // address holds it back, and only a refusal is told.
+    // A stale command, a start despite a short write address, or a silent refusal.
     void uploadStartsTheComposedCommand() {
-        h->makeFile("roms/GAME.BIN", 32768);
+        make("roms/GAME.BIN", 32768);
         QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("GAME.BIN"));
         h->click("chkHexx");
         QVERIFY(!h->enabled("cmdPlay"));
@@ -90,9 +86,8 @@ private slots:
         QVERIFY(h->messages == QStringList{"No."} && h->enabled("cmdPlay"));
     }
 
-    // A folder replaces the whole destination and ends it in the separator;
-    // a typed name is judged as it grows; a switched-on hex field holds the
-    // button back.
+    // A folder not replacing the whole destination, a name not judged as typed, a hex field
+    // not holding the button back.
     void aFolderAndATypedNameMakeTheDestination() {
         QVERIFY(h->chooseTab(1) && h->openFolder("Dir1", "dumps"));
         QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/");
@@ -110,8 +105,7 @@ private slots:
         QVERIFY(h->text("txtFileInput") == h->workFolder() + "/" && !h->enabled("cmdPlay2"));
     }
 
-    // The code's change handler offers the alternate mode as a key completes
-    // a code and leaves it, once ticked, in the command when withdrawn.
+    // The alternate mode not offered as a key completes a code, or dropped when withdrawn.
     void theCartridgeCodeOffersTheAlternateMode() {
         QVERIFY(h->chooseTab(1));
         h->replaceText("cboConType", "26F");
@@ -125,8 +119,7 @@ private slots:
         QCOMPARE(h->text("lblscript2"), QString("cartpipe -a       -t26P2 "));
     }
 
-    // A drive not ready is told once and the list goes back to its page's
-    // last good drive (the upload page's is Spare by then); a ready one opens.
+    // A drive not ready not told once or kept (the upload page's last good one is Spare).
     void aDriveNotReadyIsToldAndTheListGoesBack() {
         for (const auto& [drive, folders, folder, preview, start] :
              {std::tuple{"Drive2", "Dir2", "roms", "lblscript1", "cartpipe       "},
@@ -145,10 +138,9 @@ private slots:
         }
     }
 
-    // Through the system's launcher with a stand-in terminal and tool first
-    // on PATH: the tool gets options and destination, blank and all.
+    // The real launcher losing or splitting arguments (stand-in terminal and tool on PATH).
     void theSystemLauncherHandsTheToolItsArguments() {
-        const QString bin = h->makeFolder("bin"), record = bin + "/record";
+        const QString bin = make("bin"), record = bin + "/record";
         const QString tool = QString("printf '%s\\n' \"$@\" > '%1.part'\nmv '%1.part' '%1'");
         for (const auto& [name, script] : {std::pair{"cartpipe", tool.arg(record)},
                                            {"x-terminal-emulator", "shift\nexec \"$@\""}}) {
@@ -177,7 +169,16 @@ private slots:
     }
 
 private:
-    std::unique_ptr<quillon::testing::WindowHarness> h;
+    // A folder, or a file of `bytes` bytes, under the current folder; its path, or
+    // nothing if it could not be made.
+    QString make(const QString& relative, qint64 bytes = -1) {
+        QFile file(h->workFolder() + "/" + relative);
+        const bool made = bytes < 0 ? QDir().mkpath(file.fileName())
+                                    : file.open(QIODevice::WriteOnly) && file.resize(bytes);
+        return made ? file.fileName() : QString();
+    }
+
+    std::optional<quillon::testing::WindowHarness> h;
     QString roms_, dumps_;
     std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window on it
 };

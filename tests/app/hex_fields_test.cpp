@@ -5,11 +5,11 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
+#include <optional>
 
 #include "window_harness.h"
 
-// Notes each composition of the preview (each sets the label's tooltip, heard
-// at once), so a test sees the lines composed in the middle of one key press.
+// Every composition of the preview, heard by the tooltip each one sets: mid-key lines too.
 struct PreviewRecorder final : QObject {
     explicit PreviewRecorder(QLabel* preview) { preview->installEventFilter(this); }
     bool eventFilter(QObject* preview, QEvent* event) override {
@@ -24,15 +24,11 @@ struct PreviewRecorder final : QObject {
 class HexFieldsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        h = std::make_unique<quillon::testing::WindowHarness>();
-        h->open();
-    }
+    void init() { h.emplace().open(); }
     void cleanup() { h.reset(); }
 
-    // A box on another's filter or length, "İ" (U+0130) cut to a byte as "0",
-    // a control character (Ctrl+A/V/X) let in, or an editing key blocked; the
-    // box must show over its hint, only the bank number takes the focus.
+    // Another box's filter or length, "İ" (U+0130) cut to "0", Ctrl+A/V/X let in, an editing
+    // key blocked, a box not over its hint, focus taken by other than the bank number.
     void eachBoxFiltersItsKeysAndStopsAtItsLength() {
         for (const auto& [box, kept, hint, focused] :
              {std::tuple{"txtHexx", "0aF9", "Label1", "chkHexx"},
@@ -63,9 +59,8 @@ private slots:
         QCOMPARE(h->text("txtHexx2"), QString("aF1"));
     }
 
-    // The key handler previews the text as it stood before the key, the
-    // change handler after it; the flag follows the count both ways, and
-    // survives switching the box off, which hides it.
+    // No preview of the text before the key, then after; a flag not following the count, or
+    // lost when the box is switched off.
     void aKeyPreviewsTheTextBeforeItThenAfterIt() {
         switchOn("txtHexx");
         h->type("txtHexx", "12A");
@@ -86,8 +81,7 @@ private slots:
         QVERIFY(!h->window().uploadFlags().hexx);
     }
 
-    // Text pasted by the box's own menu bypasses the key filter and still
-    // counts, by its length only.
+    // Text pasted by the box's menu not counted (by its length only).
     void pastedTextCountsOnlyByItsLength() {
         QLineEdit* edit = switchOn("txtHexx2");
         QApplication::clipboard()->setText("ZZZZZZ");
@@ -112,7 +106,7 @@ private:
         return h->find<QLineEdit>(box);
     }
 
-    std::unique_ptr<quillon::testing::WindowHarness> h;
+    std::optional<quillon::testing::WindowHarness> h;
 };
 
 QTEST_MAIN(HexFieldsTest)

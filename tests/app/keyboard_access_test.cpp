@@ -3,13 +3,13 @@
 #include <QLabel>
 #include <QMetaEnum>
 #include <QTest>
+#include <optional>
 
 #include "window_harness.h"
 
 namespace {
 
-// The named control that holds the focus (the tab bar, a combo box's edit
-// field and a list's viewport answer for their control).
+// The named control holding the focus (a tab bar, edit field or viewport answers for it).
 QString focusedControl() {
     QWidget* widget = QApplication::focusWidget();
     while (widget && (widget->objectName().isEmpty() || widget->objectName().startsWith("qt_"))) {
@@ -41,14 +41,10 @@ QString accessibleLine(QWidget* control) {
 class KeyboardAccessTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() {
-        h = std::make_unique<quillon::testing::WindowHarness>();
-        h->open();
-    }
+    void init() { h.emplace().open(); }
     void cleanup() { h.reset(); }
 
-    // A control left out of the Tab round, out of place, or reachable on the
-    // hidden page; a switched-on hex box joins in its place.
+    // A control out of the Tab round or out of place, the hidden page reachable.
     void tabKeyVisitsThePageOnViewInOrder() {
         for (const QStringList& round :
              {QStringList{"Drive2", "Dir2", "flbOpen", "cmdView1", "chkFast", "cboDouble",
@@ -69,8 +65,7 @@ private slots:
         }
     }
 
-    // Page switching that recomposes, resets or re-evaluates anything, or
-    // leaves the hidden page enabled; the selected tab again changes nothing.
+    // Page switching that resets or re-evaluates anything, or leaves the hidden page enabled.
     void switchingPagesKeepsEveryValue() {
         h->click("chkHexx");
         h->type("txtHexx", "12");
@@ -87,8 +82,7 @@ private slots:
         QVERIFY(!h->window().uploadFlags().hexx && h->window().dumpFlags().select);
     }
 
-    // Alt+S must press only the Save button of the page on view; either exit
-    // closes at once, saving nothing.
+    // Alt+S pressing the hidden page's Save; an exit that saves or does not close.
     void accessKeysAnswerOnlyOnThePageOnView() {
         QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(h->store.read("Quillon", "Upload", "Load"), std::string("Yes"));
@@ -107,8 +101,7 @@ private slots:
         QVERIFY(!h->window().isVisible());
     }
 
-    // A control without the role, name or label a screen reader needs (buttons
-    // and check boxes are named by their captions); a lagging spoken preview.
+    // A role, name or label missing for a screen reader; a spoken preview lagging behind.
     void everyControlHasARoleAndAName() {
         const QStringList expected = {
             "Drive2 ComboBox 'Drive'", "Dir2 List 'Folder'", "flbOpen List 'Files'",
@@ -134,7 +127,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<quillon::testing::WindowHarness> h;
+    std::optional<quillon::testing::WindowHarness> h;
 };
 
 QTEST_MAIN(KeyboardAccessTest)

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTabWidget>
 #include <QTest>
+#include <optional>
 
 #include "ui/file_list.h"
 #include "ui/twips.h"
@@ -12,11 +13,10 @@ using quillon::ui::twipsRect;
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { h = std::make_unique<WindowHarness>(); }
+    void init() { h.emplace(); }
     void cleanup() { h.reset(); }
 
-    // A caption, item list, start switch, place or preview that differs from
-    // the layout; the download page or second view button off their twins.
+    // A caption, item list, switch, place or preview off the layout, or a page off its twin.
     void firstStartShowsEveryControlAsLaidOut() {
         auto& window = h->open();
         const QString types = "[Bankswitched|Linear|Highscore]", ports = "[Port 1|Port 2|Port 3]";
@@ -58,8 +58,7 @@ private slots:
         QCOMPARE(h->find("txtShortHexx")->geometry(), twipsRect(1740, 3720, 855, 315));
     }
 
-    // A restore that touches the unsaved page; one that bypasses the handlers
-    // leaves flags, buttons, previews or alternate mode out of step, or moves focus.
+    // A restore touching the unsaved page, or bypassing the handlers (out of step, focus moved).
     void savedPagesComeBackInStep() {
         save("Dump", {{"chkHexx2", "False"}, {"txtHexx2", "C000"}, {"cboConType", "26F8"},
                       {"Load2", "Yes"}});
@@ -115,7 +114,7 @@ private:
         }
     }
 
-    std::unique_ptr<WindowHarness> h;
+    std::optional<WindowHarness> h;
 };
 
 QTEST_MAIN(StartupTest)

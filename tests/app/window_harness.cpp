@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTabBar>
@@ -41,19 +40,6 @@ app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
     QApplication::setActiveWindow(window_.get());
     (void)QTest::qWaitForWindowActive(window_.get());
     return *window_;
-}
-
-QString WindowHarness::makeFolder(const QString& relative) const {
-    QDir(workFolder()).mkpath(relative);
-    return QDir(workFolder()).filePath(relative);
-}
-
-QString WindowHarness::makeFile(const QString& relative, qint64 bytes) const {
-    QFile file(QDir(workFolder()).filePath(relative));
-    if (file.open(QIODevice::WriteOnly)) {
-        file.resize(bytes);
-    }
-    return file.fileName();
 }
 
 // Combo boxes first: their current item, not an edit field's text.

@@ -12,8 +12,7 @@
 
 namespace quillon::testing {
 
-// Drive "Work" holds the folder the program starts in; "Spare"'s medium can
-// be taken out.
+// "Work" holds the folder the program starts in; "Spare"'s medium can be taken out.
 struct TestDrives final : ui::DriveSource {
     QList<ui::DriveEntry> drives() const override { return {work, spare}; }
     bool isReady(const ui::DriveEntry& drive) const override {
@@ -23,8 +22,7 @@ struct TestDrives final : ui::DriveSource {
     bool spareReady = true;
 };
 
-// Keeps every command it is asked to start and answers with `outcome`; a
-// path is its own short form.
+// Keeps every command it is asked to start, answers `outcome`; paths are their short forms.
 struct RecordingLauncher final : platform::ToolLauncher {
     std::string shortPath(const std::string& path) const override { return path; }
     platform::LaunchOutcome start(const command::TransferCommand& command) override {
@@ -35,32 +33,25 @@ struct RecordingLauncher final : platform::ToolLauncher {
     platform::LaunchOutcome outcome{platform::LaunchOutcome::Status::Started, {}};
 };
 
-// One test's world: a temporary current folder ("work", root of Work; "spare"
-// of Spare), the settings under it, message boxes answered and noted, and
-// the window on all of that, driven by real input.
+// One test's world: a temporary current folder (root of Work), the settings beside it,
+// message boxes answered and noted, and the window on that, driven by real input.
 class WindowHarness {
 public:
     WindowHarness();
     ~WindowHarness();
 
-    // A new, shown, active window on the same store; the recording launcher
-    // unless another is given.
+    // A new, shown, active window on the same store; on the recording launcher by default.
     app::frmGameLoader& open(platform::ToolLauncher* tool = nullptr);
     app::frmGameLoader& window() { return *window_; }
 
     QString workFolder() const { return drives.work.root; }
-    // A folder, or a file of `bytes` bytes, under work; canonical paths.
-    QString makeFolder(const QString& relative) const;
-    QString makeFile(const QString& relative, qint64 bytes) const;
-
     template <typename Widget = QWidget>
     Widget* find(const char* name) {
         return window_->findChild<Widget*>(QString::fromLatin1(name));
     }
     QString text(const char* name);  // caption, text or current item
     bool enabled(const char* name) { return find(name)->isEnabled(); }
-    // "name 'text'" plus hidden, disabled, checked and a combo box's items for
-    // each row's first word, so a failed comparison names all a control got wrong.
+    // "name 'text'" plus hidden, disabled, checked and combo items per row's first word.
     QStringList describe(const QStringList& rows);
     QStringList savedOptions();  // every option Save keeps, and both previews
 
