@@ -121,7 +121,7 @@ private slots:
         }
         QCOMPARE(actual, expected);
         h->click("chkFast");
-        QAccessibleInterface* preview = QAccessible::queryAccessibleInterface(h->find("lblscript1"));
+        auto* preview = QAccessible::queryAccessibleInterface(h->find("lblscript1"));
         QCOMPARE(preview->text(QAccessible::Description), h->text("lblscript1"));
         QVERIFY(h->text("lblscript1").contains("-f"));
     }
