@@ -90,6 +90,7 @@ private slots:
         files_->show();
         QVERIFY(QTest::qWaitForWindowActive(files_.get()));
         QSignalSpy clicks(files_.get(), &FileList::fileClicked);
+        files_->clearFocus();
         files_->setFocus(Qt::TabFocusReason);
         QCOMPARE(files_->currentFileName(), QString());
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}) {
