@@ -134,7 +134,8 @@ private slots:
             QCOMPARE(h->text(drive) + "|" + h->text(preview), "Work|" + before);
             h->drives.spareReady = true;
             h->press(drive, Qt::Key_Down);
-            QCOMPARE(h->text(preview), start + h->drives.spare.root + "/");
+            QCOMPARE(h->text(preview) + "|" + h->messages.join('|'),
+                     start + h->drives.spare.root + "/|Drive not ready");
         }
     }
 
