@@ -1,48 +1,35 @@
 #include "command/page_commands.h"
 
-#include <initializer_list>
+#include "command/option_lists.h"
 
 namespace quillon::command {
 
 namespace {
 
-// The double combo is read against its own list by position, so the token
-// follows whatever item sits second or third.
-std::string doubleField(const std::array<std::string, 3>& items, const std::string& text) {
-    if (text == items[0]) {
-        return {};
-    }
-    if (text == items[1]) {
-        return "-d";
-    }
-    if (text == items[2]) {
-        return "-r";
-    }
-    return {};
-}
-
-// Port and type are compared with fixed texts; anything typed that differs,
-// even only in case, gives no token and the tool keeps its default.
-struct FixedToken {
-    std::string_view text;
-    std::string_view token;
-};
-
-std::string fixedField(const std::string& text, std::initializer_list<FixedToken> tokens) {
-    for (const FixedToken& candidate : tokens) {
-        if (text == candidate.text) {
-            return std::string(candidate.token);
+// The text picks the token of the item it equals, compared whole and with
+// its letter case; anything else typed gives no token and the tool keeps its
+// default.
+template <typename Items>
+std::string tokenFor(const std::string& text, const Items& items,
+                     const std::array<std::string_view, 3>& tokens) {
+    for (std::size_t index = 0; index < tokens.size(); ++index) {
+        if (text == items[index]) {
+            return std::string(tokens[index]);
         }
     }
     return {};
 }
 
-std::string portField(const std::string& text) {
-    return fixedField(text, {{"Port 2", "-l2"}, {"Port 3", "-l3"}});
+// The double combo is read against its own items, so the token follows
+// whatever item sits second or third; port and type against their lists.
+std::string doubleField(const std::array<std::string, 3>& items, const std::string& text) {
+    return tokenFor(text, items, kDoubleModeTokens);
 }
 
+std::string portField(const std::string& text) { return tokenFor(text, kPorts, kPortTokens); }
+
 std::string typeField(const std::string& text) {
-    return fixedField(text, {{"Linear", "-c1"}, {"Highscore", "-c2"}});
+    return tokenFor(text, kCartridgeTypes, kCartridgeTypeTokens);
 }
 
 // A ticked box with an empty text still gives the bare token.
