@@ -12,6 +12,7 @@
 #include "rom_folder.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
+#include "app/upload_page.h"
 #include "windows.h"
 
 namespace quillon::bench {
@@ -43,7 +44,7 @@ Figure folderChangeFigure(const Workspace& workspace, bool allFiles) {
     // One window for all repetitions: the figure is the folder change alone.
     auto loader = std::make_shared<LoaderWindow>();
     app::frmGameLoader& window = loader->window();
-    const app::UploadControls& up = window.controls().up;
+    const app::UploadControls& up = window.upload().controls();
     showAndWait(window);
     if (allFiles) QTest::mouseClick(up.cmdView1, Qt::LeftButton);
     const int expected = allFiles ? 100000 : 1000;
@@ -104,7 +105,7 @@ Figure writeAddressKeyFigure(const Workspace& workspace) {
     auto loader = std::make_shared<LoaderWindow>();
     app::frmGameLoader& window = loader->window();
     showAndWait(window);
-    const app::UploadControls& up = window.controls().up;
+    const app::UploadControls& up = window.upload().controls();
     QTest::mouseClick(up.chkHexx, Qt::LeftButton);
     require(up.txtHexx->isEnabled());
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include "app/controls.h"
 #include "app/frm_game_loader.h"
 #include "platform/launcher.h"
 #include "ui/drive_source.h"

@@ -5,7 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
+#include <QTabBar>
 #include <vector>
 
 #include "app/page_layout.h"
@@ -39,20 +39,18 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
     window->setFont(layoutFont(window->font()));
 
     WindowControls c{};
-    c.tabTrans = new QTabWidget(window);
+    c.tabTrans = new QTabBar(window);
     c.tabTrans->setObjectName(QStringLiteral("tabTrans"));
-    c.tabTrans->setGeometry(ui::twipsRect(60, 60, 5655, 5655));
-    // The pages themselves are the frames above the strip; its own pages stay
-    // empty.
-    c.tabTrans->addTab(new QWidget, QStringLiteral("Upload to  Atari"));
-    c.tabTrans->addTab(new QWidget, QStringLiteral("Download from Atari"));
+    c.tabTrans->addTab(QStringLiteral("Upload to  Atari"));
+    c.tabTrans->addTab(QStringLiteral("Download from Atari"));
     c.tabTrans->setCurrentIndex(0);
     c.tabTrans->setAccessibleName(QStringLiteral("Page"));
+    // The strip's own height, above the frames: the tabs are its whole face.
+    c.tabTrans->setGeometry(ui::twips(60), ui::twips(60), ui::twips(5655),
+                            c.tabTrans->sizeHint().height());
 
     c.up = buildUploadPage(window, drives);
     c.down = buildDumpPage(window, drives);
-    c.up.fraUp->raise();
-    c.down.fraDown->raise();
 
     setKeyboardOrder(c);
     return c;

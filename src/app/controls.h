@@ -6,7 +6,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTabWidget;
+class QTabBar;
 class QWidget;
 
 namespace quillon::ui {
@@ -17,6 +17,10 @@ class FolderList;
 }  // namespace quillon::ui
 
 namespace quillon::app {
+
+// The upload file list's two views: ROM images only, or every file.
+inline constexpr char kRomFilesPattern[] = "*.bin;*.a78";
+inline constexpr char kAllFilesPattern[] = "*.*";
 
 // Every control of the window, named as the handlers and the tests know
 // them (each pointer's objectName is its member's name). The window owns them
@@ -76,7 +80,7 @@ struct DumpControls {
 };
 
 struct WindowControls {
-    QTabWidget* tabTrans;  // two empty pages: the frames lie above it
+    QTabBar* tabTrans;  // above the two frames, which share one place
     UploadControls up;
     DumpControls down;
 };

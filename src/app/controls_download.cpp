@@ -18,9 +18,9 @@ namespace f = factory;
 
 DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
     DumpControls c{};
-    // Laid out beside the upload page; start-up moves it onto it.
+    // In the upload page's place: the tab strip shows one of the two.
     c.fraDown =
-        f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 5760, 480, 5415, 5115);
+        f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 180, 480, 5415, 5115);
     QGroupBox* page = c.fraDown;
 
     c.Drive1 = f::driveList(page, "Drive1", drives, 180, 360, 2415, 315);

@@ -32,7 +32,7 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
     c.flbOpen = new ui::FileList(page);
     c.flbOpen->setObjectName(QStringLiteral("flbOpen"));
     c.flbOpen->setGeometry(ui::twipsRect(360, 1860, 2175, 1065));
-    c.flbOpen->setPattern(QStringLiteral("*.bin;*.a78"));
+    c.flbOpen->setPattern(QString::fromLatin1(kRomFilesPattern));
 
     c.cmdPlay = f::button(page, "cmdPlay", QStringLiteral("&Upload Rom"), 2760, 2220, 1035, 435);
     c.cmdExit = f::button(page, "cmdExit", QStringLiteral("E&xit"), 4140, 2220, 975, 435);

@@ -3,14 +3,16 @@
 
 #include "app/frm_game_loader.h"
 #include "platform/launcher.h"
+#include "settings/identity.h"
 #include "ui/drive_source.h"
 #include "ui/qsettings_store.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     // No display name: Qt would add it to the window's caption.
-    QApplication::setApplicationName(QStringLiteral("Quillon"));
-    QApplication::setOrganizationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationName(QString::fromUtf8(quillon::settings::kProgramName));
+    QApplication::setOrganizationName(QString::fromUtf8(quillon::settings::kOrganization));
+    QApplication::setApplicationVersion(QString::fromUtf8(quillon::settings::kVersion));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
     // Lets Wayland compositors and task bars match the window to its menu
     // entry and icon.

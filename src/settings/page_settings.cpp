@@ -1,7 +1,6 @@
 #include "settings/page_settings.h"
 
 #include <string_view>
-#include <utility>
 
 namespace quillon::settings {
 
@@ -10,6 +9,8 @@ namespace {
 constexpr std::string_view kTrue = "True";
 constexpr std::string_view kFalse = "False";
 constexpr std::string_view kSavedMarker = "Yes";
+constexpr std::string_view kUploadMarker = "Load";
+constexpr std::string_view kDumpMarker = "Load2";
 
 // Writes into one section; a refused write is passed over so that the rest
 // of the page, and above all its marker, still gets saved.
@@ -18,28 +19,32 @@ public:
     SectionWriter(SettingsStore& store, std::string_view section)
         : store_(store), section_(section) {}
 
-    void text(std::string_view key, std::string_view value) {
-        static_cast<void>(store_.write(kApplication, section_, key, value));
-    }
+    void text(std::string_view key, const std::string& value) { write(key, value); }
 
-    void check(std::string_view key, bool checked) { text(key, checked ? kTrue : kFalse); }
+    void check(std::string_view key, bool checked) { write(key, checked ? kTrue : kFalse); }
 
     // A hex text is kept only for an option that is on; the text saved
     // earlier stays in the store otherwise, unread.
     void hexField(std::string_view checkKey, std::string_view textKey, bool on,
-                  std::string_view value) {
+                  const std::string& value) {
         check(checkKey, on);
         if (on) {
             text(textKey, value);
         }
     }
 
+    void marker(std::string_view key) { write(key, kSavedMarker); }
+
 private:
+    void write(std::string_view key, std::string_view value) {
+        static_cast<void>(store_.write(kApplication, section_, key, value));
+    }
+
     SettingsStore& store_;
     std::string_view section_;
 };
 
-// Reads one section into the ordered settings for its controls.
+// Reads one section back into the options, key for key as they were written.
 class SectionReader {
 public:
     SectionReader(const SettingsStore& store, std::string_view section)
@@ -47,25 +52,17 @@ public:
 
     bool saved(std::string_view markerKey) const { return read(markerKey) == kSavedMarker; }
 
-    void check(std::string_view key) {
-        settings_.push_back(
-            {std::string(key), ControlSetting::Kind::Check, read(key) == kTrue, {}});
-    }
+    void text(std::string_view key, std::string& value) const { value = read(key); }
 
-    void text(std::string_view key) {
-        settings_.push_back({std::string(key), ControlSetting::Kind::Text, false, read(key)});
-    }
+    void check(std::string_view key, bool& checked) const { checked = read(key) == kTrue; }
 
-    // The box is set first, so that its text box is shown and enabled before
-    // the text goes in.
-    void hexField(std::string_view checkKey, std::string_view textKey) {
-        check(checkKey);
-        if (settings_.back().checked) {
-            text(textKey);
+    void hexField(std::string_view checkKey, std::string_view textKey, bool& on,
+                  std::string& value) const {
+        check(checkKey, on);
+        if (on) {
+            text(textKey, value);
         }
     }
-
-    std::vector<ControlSetting> result() && { return std::move(settings_); }
 
 private:
     std::string read(std::string_view key) const {
@@ -74,26 +71,25 @@ private:
 
     const SettingsStore& store_;
     std::string_view section_;
-    std::vector<ControlSetting> settings_;
 };
 
-}  // namespace
-
-// The marker goes last: a page counts as saved only once its save has run
-// to the end.
-void saveUpload(SettingsStore& store, const UploadOptions& options) {
-    SectionWriter section(store, kUploadSection);
+// Each page's keys, in the order they are written and read. Saving and
+// restoring both walk these lists, so a key is spelled in one place only; the
+// options are passed by value for writing and by reference for reading.
+template <typename Section, typename Options>
+void uploadKeys(Section& section, Options&& options) {
     section.check("chkFast", options.fast);
     section.hexField("chkHexx", "txtHexx", options.writeOn, options.writeAddress);
     section.text("cboDouble", options.doubleText);
     section.text("cboLPT", options.port);
     section.text("cboType", options.type);
-    section.text("Load", kSavedMarker);
 }
 
-void saveDump(SettingsStore& store, const DumpOptions& options) {
-    SectionWriter section(store, kDumpSection);
-    // The alternate mode is saved as ticked even while the code disables it.
+// The cartridge code comes last, so that on restoring it decides whether the
+// alternate mode is offered. The alternate mode is saved as ticked even while
+// the code disables it.
+template <typename Section, typename Options>
+void dumpKeys(Section& section, Options&& options) {
     section.check("chkAlternate2", options.alternate);
     section.hexField("chkHexx2", "txtHexx2", options.writeOn, options.writeAddress);
     section.hexField("chkShortHexx", "txtShortHexx", options.bankOn, options.bank);
@@ -101,37 +97,42 @@ void saveDump(SettingsStore& store, const DumpOptions& options) {
     section.text("cboLPT2", options.port);
     section.text("cboType2", options.type);
     section.text("cboConType", options.code);
-    section.text("Load2", kSavedMarker);
 }
 
-std::vector<ControlSetting> uploadRestore(const SettingsStore& store) {
-    SectionReader section(store, kUploadSection);
-    if (!section.saved("Load")) {
-        return {};
-    }
-    section.check("chkFast");
-    section.hexField("chkHexx", "txtHexx");
-    section.text("cboDouble");
-    section.text("cboLPT");
-    section.text("cboType");
-    return std::move(section).result();
+}  // namespace
+
+// The marker goes last: a page counts as saved only once its save has run
+// to the end.
+void saveUpload(SettingsStore& store, const UploadOptions& options) {
+    SectionWriter section(store, kUploadSection);
+    uploadKeys(section, options);
+    section.marker(kUploadMarker);
 }
 
-// The cartridge code comes last, so that it decides whether the restored
-// alternate mode is offered.
-std::vector<ControlSetting> dumpRestore(const SettingsStore& store) {
-    SectionReader section(store, kDumpSection);
-    if (!section.saved("Load2")) {
-        return {};
+void saveDump(SettingsStore& store, const DumpOptions& options) {
+    SectionWriter section(store, kDumpSection);
+    dumpKeys(section, options);
+    section.marker(kDumpMarker);
+}
+
+std::optional<UploadOptions> loadUpload(const SettingsStore& store) {
+    const SectionReader section(store, kUploadSection);
+    if (!section.saved(kUploadMarker)) {
+        return std::nullopt;
     }
-    section.check("chkAlternate2");
-    section.hexField("chkHexx2", "txtHexx2");
-    section.hexField("chkShortHexx", "txtShortHexx");
-    section.text("cboDouble2");
-    section.text("cboLPT2");
-    section.text("cboType2");
-    section.text("cboConType");
-    return std::move(section).result();
+    UploadOptions options;
+    uploadKeys(section, options);
+    return options;
+}
+
+std::optional<DumpOptions> loadDump(const SettingsStore& store) {
+    const SectionReader section(store, kDumpSection);
+    if (!section.saved(kDumpMarker)) {
+        return std::nullopt;
+    }
+    DumpOptions options;
+    dumpKeys(section, options);
+    return options;
 }
 
 }  // namespace quillon::settings

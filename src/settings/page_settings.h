@@ -1,7 +1,7 @@
 #pragma once
 
+#include <optional>
 #include <string>
-#include <vector>
 
 #include "settings/settings_store.h"
 
@@ -15,6 +15,8 @@ struct UploadOptions {
     std::string doubleText;
     std::string port;
     std::string type;
+
+    friend bool operator==(const UploadOptions&, const UploadOptions&) = default;
 };
 
 // The saved options of the download page.
@@ -28,6 +30,8 @@ struct DumpOptions {
     std::string port;
     std::string type;
     std::string code;
+
+    friend bool operator==(const DumpOptions&, const DumpOptions&) = default;
 };
 
 // Write the page's keys in order, the marker last; a refused write is
@@ -36,22 +40,11 @@ struct DumpOptions {
 void saveUpload(SettingsStore& store, const UploadOptions& options);
 void saveDump(SettingsStore& store, const DumpOptions& options);
 
-// One value to put into a control, named by its objectName: a check state
-// or a text.
-struct ControlSetting {
-    enum class Kind { Check, Text };
-    std::string control;
-    Kind kind;
-    bool checked = false;
-    std::string text;
-
-    friend bool operator==(const ControlSetting&, const ControlSetting&) = default;
-};
-
-// The settings to apply through the controls, in order, so that each
-// control's own handling runs as for a user's change. Empty when the page was
-// never saved (its marker is not exactly "Yes").
-std::vector<ControlSetting> uploadRestore(const SettingsStore& store);
-std::vector<ControlSetting> dumpRestore(const SettingsStore& store);
+// The page's options as last saved; none when the page was never saved (its
+// marker is not exactly "Yes"). A missing key reads as the empty text (a
+// check box off); a hex text is read only when its box reads as checked, and
+// stays empty otherwise.
+std::optional<UploadOptions> loadUpload(const SettingsStore& store);
+std::optional<DumpOptions> loadDump(const SettingsStore& store);
 
 }  // namespace quillon::settings

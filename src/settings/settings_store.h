@@ -3,9 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "settings/identity.h"
+
 namespace quillon::settings {
 
-inline constexpr std::string_view kApplication = "Quillon";
+inline constexpr std::string_view kApplication = kProgramName;
 inline constexpr std::string_view kUploadSection = "Upload";
 inline constexpr std::string_view kDumpSection = "Dump";
 

@@ -36,7 +36,7 @@ private slots:
             QCOMPARE(h->text("lblName") + "|" + h->text("lblSize") + "|" + h->text("cboDouble") +
                          (h->enabled("cboDouble") ? "|on" : "|off"),
                      QString(shown));
-            QVERIFY(h->window().uploadFlags().select && h->enabled("cmdPlay"));
+            QVERIFY(h->window().upload().flags().select && h->enabled("cmdPlay"));
             QCOMPARE(h->text("lblscript1"),
                      QString("cartpipe  %1     %2/%3").arg(token, roms_, file));
         }
@@ -51,14 +51,14 @@ private slots:
         QVERIFY(h->enabled("cmdPlay") && h->messages.isEmpty());
         QVERIFY(h->clickFile("cart.a78") && h->clickFile("notes.txt"));
         QCOMPARE(h->messages, QStringList{"Please select an atari file only!"});
-        QVERIFY(!h->window().uploadFlags().select && !h->enabled("cmdPlay"));
+        QVERIFY(!h->window().upload().flags().select && !h->enabled("cmdPlay"));
         h->click("chkHexx");
         h->click("chkHexx");
         QVERIFY(!h->enabled("cmdPlay"));
         QVERIFY(QFile::remove(roms_ + "/gone.bin") && h->clickFile("gone.bin"));
         QCOMPARE(h->text("lblName") + "|" + h->text("lblSize") + "|" + h->text("cboDouble"),
                  QString("ROM Selected: CART|ROM Size: 2KB|Double "));
-        QVERIFY(!h->window().uploadFlags().select && h->messages.size() == 1);
+        QVERIFY(!h->window().upload().flags().select && h->messages.size() == 1);
         h->click("cmdView2");
         QVERIFY(h->find("cmdView2")->isHidden() && h->find("cmdView1")->isVisible());
         QVERIFY(h->clickFile("cart.a78") && h->openFolder("Dir2", "more"));
@@ -93,9 +93,9 @@ private slots:
         QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/");
         h->press("txtFileInput", Qt::Key_End);
         h->type("txtFileInput", "GAME.BI");
-        QVERIFY(!h->window().dumpFlags().select && !h->enabled("cmdPlay2"));
+        QVERIFY(!h->window().dump().flags().select && !h->enabled("cmdPlay2"));
         h->type("txtFileInput", "N");
-        QVERIFY(h->window().dumpFlags().select && h->enabled("cmdPlay2"));
+        QVERIFY(h->window().dump().flags().select && h->enabled("cmdPlay2"));
         QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/GAME.BIN");
         h->click("chkShortHexx");
         QVERIFY(!h->enabled("cmdPlay2"));

@@ -64,21 +64,21 @@ private slots:
     void aKeyPreviewsTheTextBeforeItThenAfterIt() {
         switchOn("txtHexx");
         h->type("txtHexx", "12A");
-        QVERIFY(!h->window().uploadFlags().hexx);
+        QVERIFY(!h->window().upload().flags().hexx);
         PreviewRecorder recorder(h->find<QLabel>("lblscript1"));
         h->type("txtHexx", "bz");  // "z" dropped: one preview, of the text as it stands
         const QString folder = h->workFolder() + "/";
         QCOMPARE(recorder.lines,
                  (QStringList{"cartpipe      -w12A " + folder, "cartpipe      -w12Ab " + folder,
                               "cartpipe      -w12Ab " + folder}));
-        QVERIFY(h->window().uploadFlags().hexx && !h->enabled("cmdPlay"));  // no ROM chosen
+        QVERIFY(h->window().upload().flags().hexx && !h->enabled("cmdPlay"));  // no ROM chosen
         h->click("chkHexx");
         QVERIFY(h->find("txtHexx")->isHidden() && !h->enabled("txtHexx"));
-        QVERIFY(h->text("txtHexx") == "12Ab" && h->window().uploadFlags().hexx);
+        QVERIFY(h->text("txtHexx") == "12Ab" && h->window().upload().flags().hexx);
         QCOMPARE(h->text("lblscript1"), "cartpipe       " + folder);
         h->click("chkHexx");
         h->press("txtHexx", Qt::Key_Backspace);
-        QVERIFY(!h->window().uploadFlags().hexx);
+        QVERIFY(!h->window().upload().flags().hexx);
     }
 
     // Text pasted by the box's menu not counted (by its length only).
@@ -91,7 +91,7 @@ private slots:
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QTest::keyClick(menu, Qt::Key_P);  // Paste
-        QVERIFY(edit->text() == "ZZZZ" && h->window().dumpFlags().hexx);
+        QVERIFY(edit->text() == "ZZZZ" && h->window().dump().flags().hexx);
         QCOMPARE(h->text("lblscript2"), QString("cartpipe       -wZZZZ -tTEST "));
     }
 

@@ -79,7 +79,7 @@ private slots:
             QVERIFY(h->find("fraDown")->isVisible() == (tab == 1) && h->enabled("fraDown") == tab);
         }
         QCOMPARE(h->savedOptions() << h->text("txtFileInput"), before);
-        QVERIFY(!h->window().uploadFlags().hexx && h->window().dumpFlags().select);
+        QVERIFY(!h->window().upload().flags().hexx && h->window().dump().flags().select);
     }
 
     // Alt+S pressing the hidden page's Save; an exit that saves or does not close.

@@ -1,5 +1,5 @@
 #include <QApplication>
-#include <QTabWidget>
+#include <QTabBar>
 #include <QTest>
 #include <optional>
 
@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(window.windowTitle(), QString("Quillon 2.5"));
         QCOMPARE(window.size(), quillon::ui::twipsSize(5730, 5790));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        QTabWidget* tabs = window.controls().tabTrans;
+        auto* tabs = h->find<QTabBar>("tabTrans");
         QCOMPARE(tabs->tabText(0) + "|" + tabs->tabText(1),
                  QString("Upload to  Atari|Download from Atari"));
         QVERIFY(tabs->currentIndex() == 0 && h->find("fraUp")->isVisible());
@@ -78,8 +78,8 @@ private slots:
                               "chkHexx2 'Writeaddress' checked", "txtHexx2 'C0'",
                               "chkShortHexx 'Banknumber' checked", "txtShortHexx '1F'"}));
         QVERIFY(h->find("txtHexx")->isVisible() && h->text("txtHexx") == "8000");
-        QVERIFY(window.uploadFlags().hexx && !window.dumpFlags().hexx);
-        QVERIFY(window.dumpFlags().shortHexx);
+        QVERIFY(window.upload().flags().hexx && !window.dump().flags().hexx);
+        QVERIFY(window.dump().flags().shortHexx);
         QCOMPARE(h->text("lblscript1"), "cartpipe  -r -f -l2 -c1 -w8000 " + h->workFolder() + "/");
         QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F -wC0 -tTEST "));
         QVERIFY(!h->enabled("cmdPlay") && !h->enabled("cmdPlay2"));  // no ROM, no destination
@@ -103,7 +103,7 @@ private slots:
         const QStringList saved = h->savedOptions();
         auto& second = h->open();
         QCOMPARE(h->savedOptions(), saved);
-        QVERIFY(!second.uploadFlags().hexx && second.dumpFlags().shortHexx);  // 2 of 4, 2 of 2
+        QVERIFY(!second.upload().flags().hexx && second.dump().flags().shortHexx);  // 2 of 4, 2 of 2
     }
 
 private:

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QTabBar>
-#include <QTabWidget>
 #include <QTest>
 
 #include "ui/message_box.h"
@@ -120,9 +119,9 @@ bool WindowHarness::clickEntry(const char* list, const QString& name, bool thenE
 }
 
 bool WindowHarness::chooseTab(int index) {
-    QTabBar* bar = window_->controls().tabTrans->tabBar();
+    auto* bar = find<QTabBar>("tabTrans");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
-    return window_->controls().tabTrans->currentIndex() == index;
+    return bar->currentIndex() == index;
 }
 
 }  // namespace quillon::testing

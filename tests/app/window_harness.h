@@ -5,7 +5,9 @@
 #include <memory>
 #include <vector>
 
+#include "app/dump_page.h"
 #include "app/frm_game_loader.h"
+#include "app/upload_page.h"
 #include "platform/launcher.h"
 #include "ui/drive_source.h"
 #include "ui/qsettings_store.h"

@@ -37,21 +37,11 @@ struct MemoryStore : SettingsStore {
     std::string writes;
 };
 
-// Settings to apply, in order, as "box:on", "box:off" or "control=text", joined by "|".
-std::string shown(const std::vector<ControlSetting>& settings) {
-    std::string out;
-    for (const ControlSetting& s : settings) {
-        out += (out.empty() ? "" : "|") + s.control;
-        out += s.kind == ControlSetting::Kind::Check ? (s.checked ? ":on" : ":off") : "=" + s.text;
-    }
-    return out;
-}
-
 template <class Options>
 struct Row {
     Options options;
     std::string writes;
-    std::string restored;
+    Options restored;  // a hex text is read back only under a checked box
 };
 
 // Catches a changed order or text, a hex text saved or restored while off, the pages crossed.
@@ -60,37 +50,34 @@ TEST(PageSettings, SavedOneAfterTheOtherThenRestored) {
         {{true, true, "12", "Double ", "Port 3", "Highscore"},
          "chkFast=True|chkHexx=True|txtHexx=12|cboDouble=Double |cboLPT=Port 3|"
          "cboType=Highscore|Load=Yes",
-         "chkFast:on|chkHexx:on|txtHexx=12|cboDouble=Double |cboLPT=Port 3|cboType=Highscore"},
+         {true, true, "12", "Double ", "Port 3", "Highscore"}},
         {{false, false, "8000", "double", " port 2", "Linear "},
          "chkFast=False|chkHexx=False|cboDouble=double|cboLPT= port 2|cboType=Linear |Load=Yes",
-         "chkFast:off|chkHexx:off|cboDouble=double|cboLPT= port 2|cboType=Linear "},
+         {false, false, "", "double", " port 2", "Linear "}},
     };
     const std::vector<Row<DumpOptions>> dumps = {
         {{true, true, "C000", true, "1F", "Double ", "Port 2", "Linear", "26F8"},
          "chkAlternate2=True|chkHexx2=True|txtHexx2=C000|chkShortHexx=True|txtShortHexx=1F|"
          "cboDouble2=Double |cboLPT2=Port 2|cboType2=Linear|cboConType=26F8|Load2=Yes",
-         "chkAlternate2:on|chkHexx2:on|txtHexx2=C000|chkShortHexx:on|txtShortHexx=1F|"
-         "cboDouble2=Double |cboLPT2=Port 2|cboType2=Linear|cboConType=26F8"},
+         {true, true, "C000", true, "1F", "Double ", "Port 2", "Linear", "26F8"}},
         {{false, false, "", false, "", "Reverse", "LPT9", "", "zz 9"},
          "chkAlternate2=False|chkHexx2=False|chkShortHexx=False|cboDouble2=Reverse|cboLPT2=LPT9|"
          "cboType2=|cboConType=zz 9|Load2=Yes",
-         "chkAlternate2:off|chkHexx2:off|chkShortHexx:off|cboDouble2=Reverse|cboLPT2=LPT9|"
-         "cboType2=|cboConType=zz 9"},
+         {false, false, "", false, "", "Reverse", "LPT9", "", "zz 9"}},
     };
-    const auto saveRows = [](const auto& rows, auto save, auto restore, auto otherRestore) {
+    const auto saveRows = [](const auto& rows, auto save, auto load, auto otherLoad) {
         MemoryStore store;
         for (const auto& row : rows) {
             store.writes = "";
             save(store, row.options);
             EXPECT_EQ(store.writes, row.writes);
-            EXPECT_EQ(shown(restore(store)), row.restored);
-            EXPECT_TRUE(otherRestore(store).empty());
+            EXPECT_EQ(load(store), row.restored);
+            EXPECT_FALSE(otherLoad(store));
         }
         return store.values;
     };
-    EXPECT_EQ(saveRows(uploads, saveUpload, uploadRestore, dumpRestore)["Quillon/Upload/txtHexx"],
-              "12");
-    auto dumped = saveRows(dumps, saveDump, dumpRestore, uploadRestore);
+    EXPECT_EQ(saveRows(uploads, saveUpload, loadUpload, loadDump)["Quillon/Upload/txtHexx"], "12");
+    auto dumped = saveRows(dumps, saveDump, loadDump, loadUpload);
     EXPECT_EQ(dumped["Quillon/Dump/txtHexx2"] + dumped["Quillon/Dump/txtShortHexx"], "C0001F");
 }
 
@@ -100,8 +87,7 @@ TEST(PageSettings, RefusedWritesAreSkipped) {
     store.refused = {"chkHexx", "cboLPT"};
     saveUpload(store, {true, true, "8000", "Reverse", "Port 2", "Linear"});
     EXPECT_EQ(store.writes, "chkFast=True|txtHexx=8000|cboDouble=Reverse|cboType=Linear|Load=Yes");
-    EXPECT_EQ(shown(uploadRestore(store)),
-              "chkFast:on|chkHexx:off|cboDouble=Reverse|cboLPT=|cboType=Linear");
+    EXPECT_EQ(loadUpload(store), (UploadOptions{true, false, "", "Reverse", "", "Linear"}));
 }
 
 // Catches a marker or box value read loosely, and a hex text restored under an unchecked box.
@@ -109,7 +95,7 @@ TEST(PageSettings, WrongCaseOrBlanksInMarkersAndValues) {
     for (const char* marker : {"yes", "YES", "Yes ", " Yes", "True", ""}) {
         MemoryStore store;
         store.values = {{"Quillon/Upload/Load", marker}, {"Quillon/Dump/Load2", marker}};
-        EXPECT_TRUE(uploadRestore(store).empty() && dumpRestore(store).empty()) << marker;
+        EXPECT_TRUE(!loadUpload(store) && !loadDump(store)) << marker;
     }
     for (const std::string value : {"true", "TRUE", "True ", "1", "Yes", ""}) {
         SCOPED_TRACE('"' + value + '"');
@@ -120,10 +106,8 @@ TEST(PageSettings, WrongCaseOrBlanksInMarkersAndValues) {
             {"Quillon/Dump/Load2", "Yes"},          {"Quillon/Dump/chkAlternate2", value},
             {"Quillon/Dump/chkHexx2", value},       {"Quillon/Dump/txtHexx2", "C000"},
             {"Quillon/Dump/chkShortHexx", value},   {"Quillon/Dump/txtShortHexx", "1F"}};
-        EXPECT_EQ(shown(uploadRestore(store)),
-                  "chkFast:off|chkHexx:off|cboDouble=|cboLPT=|cboType=");
-        EXPECT_EQ(shown(dumpRestore(store)), "chkAlternate2:off|chkHexx2:off|chkShortHexx:off|"
-                                             "cboDouble2=|cboLPT2=|cboType2=|cboConType=");
+        EXPECT_EQ(loadUpload(store), UploadOptions{});
+        EXPECT_EQ(loadDump(store), DumpOptions{});
     }
 }
 

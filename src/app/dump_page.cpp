@@ -1,0 +1,176 @@
+#include "app/dump_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/control_values.h"
+#include "app/hex_field_control.h"
+#include "app/page_actions.h"
+#include "command/page_commands.h"
+#include "files/destination.h"
+#include "platform/launcher.h"
+#include "ui/drive_list.h"
+#include "ui/folder_list.h"
+
+namespace quillon::app {
+
+DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
+                   platform::ToolLauncher& launcher, QObject* parent)
+    : QObject(parent),
+      c_(controls),
+      store_(store),
+      launcher_(launcher),
+      strDrive1(controls.Drive1->drive()) {
+    using Self = DumpPage;
+    connect(c_.cmdPlay2, &QPushButton::clicked, this, &Self::cmdPlay2_Click);
+    connect(c_.cmdSave2, &QPushButton::clicked, this, &Self::cmdSave2_Click);
+    // The option controls do nothing but recompose the preview; a combo box
+    // reports typing and picking alike.
+    for (QComboBox* option : {c_.cboType2, c_.cboLPT2, c_.cboDouble2}) {
+        connect(option, &QComboBox::currentTextChanged, this, &Self::LabelChange2);
+    }
+    connect(c_.chkAlternate2, &QCheckBox::stateChanged, this, &Self::LabelChange2);
+    connect(c_.cboConType, &QComboBox::currentTextChanged, this, &Self::cboConType_Change);
+
+    writeAddress_ = new HexFieldControl(
+        rules::HexFieldId::DumpWrite, c_.chkHexx2, c_.txtHexx2, flags_.hexx,
+        [this](int& keyAscii) { txtHexx2_KeyPress(keyAscii); }, this);
+    bankNumber_ = new HexFieldControl(
+        rules::HexFieldId::DumpBank, c_.chkShortHexx, c_.txtShortHexx, flags_.shortHexx,
+        [this](int& keyAscii) { txtShortHexx_KeyPress(keyAscii); }, this);
+    connect(c_.chkHexx2, &QCheckBox::stateChanged, this, &Self::chkHexx2_Click);
+    connect(c_.chkShortHexx, &QCheckBox::stateChanged, this, &Self::chkShortHexx_Click);
+    connect(c_.txtHexx2, &QLineEdit::textChanged, this, &Self::txtHexx2_Change);
+    connect(c_.txtShortHexx, &QLineEdit::textChanged, this, &Self::txtShortHexx_Change);
+
+    connect(c_.Drive1, &ui::DriveList::driveChanged, this, &Self::Drive1_Change);
+    connect(c_.Dir1, &ui::FolderList::folderChanged, this, &Self::Dir1_Change);
+    connect(c_.txtFileInput, &QLineEdit::textChanged, this, &Self::txtFileInput_Change);
+}
+
+void DumpPage::startUp() {
+    c_.cmdPlay2->setEnabled(false);
+    LabelChange2();
+    c_.chkAlternate2->setEnabled(false);
+}
+
+// Each hex box is switched on before its text goes in; the cartridge code
+// comes last, so that it decides whether the restored alternate mode is
+// offered (the box keeps its state either way).
+void DumpPage::restore(const settings::DumpOptions& saved) {
+    c_.chkAlternate2->setChecked(saved.alternate);
+    c_.chkHexx2->setChecked(saved.writeOn);
+    if (saved.writeOn) {
+        c_.txtHexx2->setText(fromUtf8(saved.writeAddress));
+    }
+    c_.chkShortHexx->setChecked(saved.bankOn);
+    if (saved.bankOn) {
+        c_.txtShortHexx->setText(fromUtf8(saved.bank));
+    }
+    setComboText(c_.cboDouble2, fromUtf8(saved.doubleText));
+    setComboText(c_.cboLPT2, fromUtf8(saved.port));
+    setComboText(c_.cboType2, fromUtf8(saved.type));
+    setComboText(c_.cboConType, fromUtf8(saved.code));
+}
+
+void DumpPage::LabelChange2() {
+    const command::TransferCommand dump = command::composeDump(dumpSnapshot(c_));
+    showPreview(c_.lblscript2, command::renderPreviewLine(dump));
+}
+
+void DumpPage::CheckAll2() { c_.cmdPlay2->setEnabled(rules::actionEnabled(flags_)); }
+
+void DumpPage::cmdPlay2_Click() {
+    startTool(launcher_, command::composeDump(dumpSnapshot(c_)), c_.fraDown);
+}
+
+// What the page saves is part of what its command is composed from.
+void DumpPage::cmdSave2_Click() {
+    const command::DumpSnapshot now = dumpSnapshot(c_);
+    settings::saveDump(store_, {.alternate = now.alternate,
+                                .writeOn = now.writeOn,
+                                .writeAddress = now.writeAddress,
+                                .bankOn = now.bankOn,
+                                .bank = now.bank,
+                                .doubleText = now.doubleText,
+                                .port = now.port,
+                                .type = now.type,
+                                .code = now.code});
+}
+
+// The preview first; the alternate mode's enabled state does not enter it,
+// and its check state is left alone.
+void DumpPage::cboConType_Change() {
+    LabelChange2();
+    c_.chkAlternate2->setEnabled(rules::alternateModeAllowed(utf8(c_.cboConType->currentText())));
+}
+
+// A key handler runs before the key reaches the box, so the page is
+// evaluated and previewed with the text as it was before this key.
+void DumpPage::txtHexx2_KeyPress(int& keyAscii) {
+    writeAddress_->filterKey(keyAscii);
+    checkAndPreview();
+}
+
+void DumpPage::txtShortHexx_KeyPress(int& keyAscii) {
+    bankNumber_->filterKey(keyAscii);
+    checkAndPreview();
+}
+
+void DumpPage::txtHexx2_Change() {
+    writeAddress_->textChanged();
+    checkAndPreview();
+}
+
+void DumpPage::txtShortHexx_Change() {
+    bankNumber_->textChanged();
+    checkAndPreview();
+}
+
+void DumpPage::chkHexx2_Click() { hexClicked(writeAddress_); }
+
+void DumpPage::chkShortHexx_Click() { hexClicked(bankNumber_); }
+
+void DumpPage::checkAndPreview() {
+    CheckAll2();
+    LabelChange2();
+}
+
+void DumpPage::hexClicked(HexFieldControl* field) {
+    const bool recompose = field->clicked();
+    CheckAll2();
+    if (recompose) {
+        LabelChange2();
+    }
+}
+
+// No preview of its own: the destination text that the folder change
+// rewrites brings it.
+void DumpPage::Drive1_Change() {
+    if (openDrive(c_.Drive1, c_.Dir1, strDrive1)) {
+        strDrive1 = c_.Drive1->drive();
+    }
+}
+
+// The folder replaces the whole destination, a typed name included, and
+// ends it in a separator so the user only has to type the name.
+void DumpPage::Dir1_Change() {
+    QLineEdit* destination = c_.txtFileInput;
+    destination->setText(c_.Dir1->path());
+    const QString separator = fromUtf8(platform::pathSeparator());
+    if (!destination->text().endsWith(separator)) {
+        destination->setText(destination->text() + separator);
+    }
+}
+
+void DumpPage::txtFileInput_Change() {
+    flags_.select = files::destinationAccepted(utf8(c_.txtFileInput->text()));
+    LabelChange2();
+    CheckAll2();
+}
+
+}  // namespace quillon::app

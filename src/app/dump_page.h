@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "app/controls.h"
+#include "rules/enabling.h"
+#include "settings/page_settings.h"
+
+namespace quillon::settings {
+class SettingsStore;
+}
+namespace quillon::platform {
+class ToolLauncher;
+}
+
+namespace quillon::app {
+
+class HexFieldControl;
+
+// The download page: choose a destination folder, type the file name, set
+// the options, and dump the cartridge with "Dump Rom". It owns the page's
+// controls, its flags (blnHexx2, blnSelect2, blnShortHexx2) and its handlers.
+class DumpPage : public QObject {
+    Q_OBJECT
+public:
+    DumpPage(const DumpControls& controls, settings::SettingsStore& store,
+             platform::ToolLauncher& launcher, QObject* parent);
+
+    const DumpControls& controls() const { return c_; }
+    const rules::PageFlags& flags() const { return flags_; }
+
+    // Start-up's part for this page: the button off until a destination is
+    // typed, the preview composed, the alternate mode off until a cartridge
+    // code offers it.
+    void startUp();
+    // Puts saved options into the controls as a user would, so that each
+    // control's handler runs.
+    void restore(const settings::DumpOptions& saved);
+
+    void LabelChange2();
+    void CheckAll2();
+
+private:
+    void cmdPlay2_Click();
+    void cmdSave2_Click();
+    void cboConType_Change();
+
+    void txtHexx2_KeyPress(int& keyAscii);
+    void txtShortHexx_KeyPress(int& keyAscii);
+    void txtHexx2_Change();
+    void txtShortHexx_Change();
+    void chkHexx2_Click();
+    void chkShortHexx_Click();
+    // What the two hex fields' handlers share once the field has had its say.
+    void checkAndPreview();
+    void hexClicked(HexFieldControl* field);
+
+    void Drive1_Change();
+    void Dir1_Change();
+    void txtFileInput_Change();
+
+    DumpControls c_;
+    settings::SettingsStore& store_;
+    platform::ToolLauncher& launcher_;
+    rules::PageFlags flags_;
+    QString strDrive1;
+    HexFieldControl* writeAddress_;
+    HexFieldControl* bankNumber_;
+};
+
+}  // namespace quillon::app

@@ -1,0 +1,28 @@
+#include "app/page_actions.h"
+
+#include "app/control_values.h"
+#include "platform/launcher.h"
+#include "ui/drive_list.h"
+#include "ui/folder_list.h"
+#include "ui/message_box.h"
+
+namespace quillon::app {
+
+void startTool(platform::ToolLauncher& launcher, const command::TransferCommand& command,
+               QWidget* page) {
+    const platform::LaunchOutcome outcome = launcher.start(command);
+    if (outcome.status == platform::LaunchOutcome::Status::Refused) {
+        ui::showMessage(page->window(), fromUtf8(outcome.reason));
+    }
+}
+
+bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood) {
+    if (!drive->currentReady()) {
+        ui::showMessage(drive->window(), QStringLiteral("Drive not ready"));
+        drive->setDrive(lastGood);
+        return false;
+    }
+    return folders->setPath(folderOnDrive(*drive, *folders));
+}
+
+}  // namespace quillon::app

@@ -1,0 +1,201 @@
+#include "app/upload_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/control_values.h"
+#include "app/hex_field_control.h"
+#include "app/page_actions.h"
+#include "command/page_commands.h"
+#include "files/rom_choice.h"
+#include "platform/launcher.h"
+#include "ui/drive_list.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
+#include "ui/message_box.h"
+
+namespace quillon::app {
+
+UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& store,
+                       platform::ToolLauncher& launcher, QObject* parent)
+    : QObject(parent),
+      c_(controls),
+      store_(store),
+      launcher_(launcher),
+      strDrive2(controls.Drive2->drive()) {
+    using Self = UploadPage;
+    connect(c_.cmdPlay, &QPushButton::clicked, this, &Self::cmdPlay_Click);
+    connect(c_.cmdSave1, &QPushButton::clicked, this, &Self::cmdSave1_Click);
+    // The option controls do nothing but recompose the preview; a combo box
+    // reports typing and picking alike.
+    for (QComboBox* option : {c_.cboType, c_.cboLPT, c_.cboDouble}) {
+        connect(option, &QComboBox::currentTextChanged, this, &Self::LabelChange1);
+    }
+    connect(c_.chkFast, &QCheckBox::stateChanged, this, &Self::LabelChange1);
+
+    writeAddress_ = new HexFieldControl(
+        rules::HexFieldId::UploadWrite, c_.chkHexx, c_.txtHexx, flags_.hexx,
+        [this](int& keyAscii) { txtHexx_KeyPress(keyAscii); }, this);
+    connect(c_.chkHexx, &QCheckBox::stateChanged, this, &Self::chkHexx_Click);
+    connect(c_.txtHexx, &QLineEdit::textChanged, this, &Self::txtHexx_Change);
+
+    connect(c_.Drive2, &ui::DriveList::driveChanged, this, &Self::Drive2_Change);
+    connect(c_.Dir2, &ui::FolderList::folderChanged, this, &Self::Dir2_Change);
+    connect(c_.flbOpen, &ui::FileList::fileClicked, this, &Self::flbOpen_Click);
+    connect(c_.cmdView1, &QPushButton::clicked, this, &Self::cmdView1_Click);
+    connect(c_.cmdView2, &QPushButton::clicked, this, &Self::cmdView2_Click);
+}
+
+void UploadPage::startUp() {
+    c_.cmdView1->setEnabled(true);
+    c_.cmdView1->show();
+    c_.cmdView2->hide();
+    c_.fraUp->setEnabled(true);
+    c_.fraUp->show();
+    c_.cmdPlay->setEnabled(false);
+    LabelChange1();
+    c_.flbOpen->setFolder(c_.Dir2->path());
+}
+
+// The hex box is switched on before its text goes in, so the text lands in
+// a shown, enabled box; a text saved while the option was off is not put in.
+void UploadPage::restore(const settings::UploadOptions& saved) {
+    c_.chkFast->setChecked(saved.fast);
+    c_.chkHexx->setChecked(saved.writeOn);
+    if (saved.writeOn) {
+        c_.txtHexx->setText(fromUtf8(saved.writeAddress));
+    }
+    setComboText(c_.cboDouble, fromUtf8(saved.doubleText));
+    setComboText(c_.cboLPT, fromUtf8(saved.port));
+    setComboText(c_.cboType, fromUtf8(saved.type));
+}
+
+void UploadPage::LabelChange1() {
+    const command::TransferCommand upload =
+        command::composeUpload(uploadSnapshot(c_), platform::pathSeparator());
+    showPreview(c_.lblscript1, command::renderPreviewLine(upload));
+}
+
+void UploadPage::CheckAll1() { c_.cmdPlay->setEnabled(rules::actionEnabled(flags_)); }
+
+// Composed afresh: the preview may be older than the controls.
+void UploadPage::cmdPlay_Click() {
+    const command::PathShortener shortPath = [this](const std::string& path) {
+        return launcher_.shortPath(path);
+    };
+    startTool(launcher_,
+              command::uploadForRun(uploadSnapshot(c_), platform::pathSeparator(), shortPath),
+              c_.fraUp);
+}
+
+// What the page saves is part of what its command is composed from; reading
+// it through the same snapshot keeps the two from drifting apart.
+void UploadPage::cmdSave1_Click() {
+    const command::UploadSnapshot now = uploadSnapshot(c_);
+    settings::saveUpload(store_, {.fast = now.fast,
+                                  .writeOn = now.writeOn,
+                                  .writeAddress = now.writeAddress,
+                                  .doubleText = now.doubleText,
+                                  .port = now.port,
+                                  .type = now.type});
+}
+
+// Runs before the key reaches the box, so the page is evaluated and
+// previewed with the text as it was before this key.
+void UploadPage::txtHexx_KeyPress(int& keyAscii) {
+    writeAddress_->filterKey(keyAscii);
+    CheckAll1();
+    LabelChange1();
+}
+
+void UploadPage::txtHexx_Change() {
+    writeAddress_->textChanged();
+    CheckAll1();
+    LabelChange1();
+}
+
+void UploadPage::chkHexx_Click() {
+    const bool recompose = writeAddress_->clicked();
+    CheckAll1();
+    if (recompose) {
+        LabelChange1();
+    }
+}
+
+// Opening the folder runs Dir2_Change before the drive is noted.
+void UploadPage::Drive2_Change() {
+    if (!openDrive(c_.Drive2, c_.Dir2, strDrive2)) {
+        return;
+    }
+    strDrive2 = c_.Drive2->drive();
+    LabelChange1();
+}
+
+// A new folder lists its files with none of them chosen; the page's flags
+// are left as they are.
+void UploadPage::Dir2_Change() {
+    c_.flbOpen->setFolder(c_.Dir2->path());
+    forgetRom();
+}
+
+void UploadPage::flbOpen_Click() {
+    const QString name = c_.flbOpen->currentFileName();
+    const QString fullPath = c_.flbOpen->folder() + fromUtf8(platform::pathSeparator()) + name;
+    const QFileInfo file(fullPath);
+    if (name.isEmpty() || !file.isFile()) {
+        // Gone since it was listed: the last choice stands as it was.
+        return;
+    }
+    if (!files::isRomPath(utf8(fullPath))) {
+        ui::showMessage(c_.fraUp->window(), QStringLiteral("Please select an atari file only!"));
+        // The rejected entry stays current and is what an upload would send,
+        // so no ROM counts as chosen until another is accepted.
+        flags_.select = false;
+        CheckAll1();
+        return;
+    }
+    const files::RomDescription rom =
+        files::describeRom(utf8(name), static_cast<std::uintmax_t>(file.size()));
+    c_.lblSize->setText(fromUtf8(rom.sizeCaption));
+    c_.lblName->setText(fromUtf8(rom.nameCaption));
+    // Through the combo box, so its own handling recomposes the preview.
+    setComboText(c_.cboDouble, c_.cboDouble->itemText(rom.preset.item));
+    c_.cboDouble->setEnabled(rom.preset.enabled);
+    flags_.select = true;
+    CheckAll1();
+    LabelChange1();
+    CheckAll1();
+}
+
+void UploadPage::cmdView1_Click() { switchFileView(kAllFilesPattern, c_.cmdView1, c_.cmdView2); }
+
+void UploadPage::cmdView2_Click() { switchFileView(kRomFilesPattern, c_.cmdView2, c_.cmdView1); }
+
+// The two view buttons share one place: the one pressed gives way to its
+// twin, and the list's new view leaves no ROM chosen on screen.
+void UploadPage::switchFileView(const char* pattern, QPushButton* pressed, QPushButton* twin) {
+    const bool keyboardHere = pressed->hasFocus();
+    c_.flbOpen->setPattern(QString::fromLatin1(pattern));
+    pressed->setEnabled(false);
+    pressed->hide();
+    twin->setEnabled(true);
+    twin->show();
+    if (keyboardHere) {
+        twin->setFocus();
+    }
+    forgetRom();
+}
+
+void UploadPage::forgetRom() {
+    c_.cmdPlay->setEnabled(false);
+    c_.lblName->clear();
+    c_.lblSize->clear();
+    LabelChange1();
+}
+
+}  // namespace quillon::app

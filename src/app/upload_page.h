@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include "app/controls.h"
+#include "rules/enabling.h"
+#include "settings/page_settings.h"
+
+class QPushButton;
+
+namespace quillon::settings {
+class SettingsStore;
+}
+namespace quillon::platform {
+class ToolLauncher;
+}
+
+namespace quillon::app {
+
+class HexFieldControl;
+
+// The upload page: pick a ROM in the drive, folder and file lists, set the
+// options, and send the ROM with "Upload Rom". It owns the page's controls,
+// its flags (blnHexx, blnSelect, blnShortHexx) and its handlers, which read
+// its controls, ask a rule and write the answer back.
+class UploadPage : public QObject {
+    Q_OBJECT
+public:
+    UploadPage(const UploadControls& controls, settings::SettingsStore& store,
+               platform::ToolLauncher& launcher, QObject* parent);
+
+    const UploadControls& controls() const { return c_; }
+    const rules::PageFlags& flags() const { return flags_; }
+
+    // Start-up's part for this page: the first view button and the page on
+    // view, the button off until a ROM is chosen, the preview composed and
+    // the file list on the folder the program started in.
+    void startUp();
+    // Puts saved options into the controls as a user would, so that each
+    // control's handler runs.
+    void restore(const settings::UploadOptions& saved);
+
+    void LabelChange1();
+    void CheckAll1();
+
+private:
+    void cmdPlay_Click();
+    void cmdSave1_Click();
+
+    void txtHexx_KeyPress(int& keyAscii);
+    void txtHexx_Change();
+    void chkHexx_Click();
+
+    void Drive2_Change();
+    void Dir2_Change();
+    void flbOpen_Click();
+    void cmdView1_Click();
+    void cmdView2_Click();
+    void switchFileView(const char* pattern, QPushButton* pressed, QPushButton* twin);
+    // No ROM on screen any more: the upload waits for the next selection.
+    void forgetRom();
+
+    UploadControls c_;
+    settings::SettingsStore& store_;
+    platform::ToolLauncher& launcher_;
+    rules::PageFlags flags_;
+    QString strDrive2;
+    HexFieldControl* writeAddress_;
+};
+
+}  // namespace quillon::app
