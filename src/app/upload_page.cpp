@@ -160,7 +160,7 @@ void UploadPage::flbOpen_Click() {
         return;
     }
     const files::RomDescription rom =
-        files::describeRom(utf8(name), static_cast<std::uintmax_t>(file.size()));
+        files::describeRom(utf8(name.toUpper()), static_cast<std::uintmax_t>(file.size()));
     c_.lblSize->setText(fromUtf8(rom.sizeCaption));
     c_.lblName->setText(fromUtf8(rom.nameCaption));
     // Through the combo box, so its own handling recomposes the preview.

@@ -1,44 +1,32 @@
 #include "files/code_points.h"
 
-#include "files/utf8.h"
+#include <algorithm>
 
 namespace quillon::files {
 
 namespace {
 
-// The byte offset at which the code point numbered `index` (from 0) starts.
-std::size_t byteOffsetOf(std::string_view text, std::size_t index) {
-    std::size_t offset = 0;
-    for (std::size_t i = 0; i < index && offset < text.size(); ++i) {
-        offset += utf8::decodeAt(text, offset).size;
-    }
-    return offset;
-}
+// Every byte of a code point but its first has the form 10xxxxxx.
+bool continuesCodePoint(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
 
 }  // namespace
 
 std::size_t codePointCount(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t offset = 0; offset < text.size(); ++count) {
-        offset += utf8::decodeAt(text, offset).size;
-    }
-    return count;
-}
-
-std::string_view lastCodePoints(std::string_view text, std::size_t count) {
-    const std::size_t total = codePointCount(text);
-    if (count >= total) {
-        return text;
-    }
-    return text.substr(byteOffsetOf(text, total - count));
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char byte) { return !continuesCodePoint(byte); }));
 }
 
 std::string_view dropLastCodePoints(std::string_view text, std::size_t count) {
-    const std::size_t total = codePointCount(text);
-    if (count >= total) {
-        return {};
+    std::size_t end = text.size();
+    for (std::size_t dropped = 0; dropped < count; ++dropped) {
+        if (end == 0) {
+            return {};
+        }
+        do {
+            --end;
+        } while (end > 0 && continuesCodePoint(text[end]));
     }
-    return text.substr(0, byteOffsetOf(text, total - count));
+    return text.substr(0, end);
 }
 
 }  // namespace quillon::files

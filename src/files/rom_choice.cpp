@@ -1,5 +1,7 @@
 #include "files/rom_choice.h"
 
+#include <algorithm>
+
 #include "files/code_points.h"
 
 namespace quillon::files {
@@ -8,11 +10,24 @@ namespace {
 
 constexpr std::size_t kExtensionLength = 4;  // ".bin", ".a78"
 
+bool sameIgnoringAsciiCase(std::string_view text, std::string_view lowerCase) {
+    return std::ranges::equal(text, lowerCase, [](char a, char b) {
+        return (a >= 'A' && a <= 'Z' ? static_cast<char>(a - 'A' + 'a') : a) == b;
+    });
+}
+
 }  // namespace
 
+// Both extensions are ASCII, and no letter of another script has an ASCII
+// letter as its case partner that a file name should match with (a dotted
+// capital I is no "i"), so comparing the last four bytes, ASCII letters
+// case-blind, is comparing the last four characters.
 bool isRomPath(std::string_view fullPath) {
-    const std::string extension = toLower(lastCodePoints(fullPath, kExtensionLength));
-    return extension == ".bin" || extension == ".a78";
+    if (fullPath.size() < kExtensionLength) {
+        return false;
+    }
+    const std::string_view extension = fullPath.substr(fullPath.size() - kExtensionLength);
+    return sameIgnoringAsciiCase(extension, ".bin") || sameIgnoringAsciiCase(extension, ".a78");
 }
 
 std::string sizeNumber(std::uintmax_t bytes) {
@@ -25,7 +40,7 @@ std::string sizeNumber(std::uintmax_t bytes) {
 }
 
 std::string romName(std::string_view fileName) {
-    return toUpper(dropLastCodePoints(fileName, kExtensionLength));
+    return std::string(dropLastCodePoints(fileName, kExtensionLength));
 }
 
 // 2K and 8K images are usually sent doubled; a 4K image cannot be, so the

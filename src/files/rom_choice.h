@@ -13,7 +13,7 @@ bool isRomPath(std::string_view fullPath);
 // The length in whole thousands of bytes, in decimal; empty below 1000 bytes.
 std::string sizeNumber(std::uintmax_t bytes);
 
-// The file name without its last four characters, upper-cased.
+// The file name without its last four characters.
 std::string romName(std::string_view fileName);
 
 // The Double Transfer choice preset from the size: which list item (0 "No
@@ -34,6 +34,8 @@ struct RomDescription {
     DoublePreset preset;
 };
 
+// `fileName` comes already in capitals, as the window's toolkit makes them
+// for every script.
 RomDescription describeRom(std::string_view fileName, std::uintmax_t bytes);
 
 }  // namespace quillon::files
