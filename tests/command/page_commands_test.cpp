@@ -1,17 +1,12 @@
 // The command lines of both pages, character for character and over many page states.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
-#include <iterator>
-#include <sstream>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
-#include "command/option_lists.h"
 #include "command/page_commands.h"
 #include "command/transfer_command.h"
 
@@ -119,68 +114,6 @@ TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
         set(down, row);
         EXPECT_EQ(composeUpload(up, "\\").options.at(field), row.token);
         EXPECT_EQ(composeDump(down).options.at(field), row.token);
-    }
-    const std::array<std::string, 3> tokens = {"", "-d-l2-c1", "-r-l3-c2"};
-    for (std::size_t i = 0; i < 3; ++i) {
-        const std::vector<std::string> options =
-            composeUpload({kDoubles, std::string(kDoubleModes[i]), false, std::string(kPorts[i]),
-                           std::string(kCartridgeTypes[i]), false, "", "", ""},
-                          "\\")
-                .options;
-        EXPECT_EQ(options[1] + options[3] + options[4], tokens[i]) << "item " << i;
-    }
-}
-
-// Same option part in both lines, one blank per field; the tool gets its words and the file.
-void expectConsistent(const Commands& commands, std::size_t fields) {
-    const auto optionPart = [](const std::string& line, std::string_view prefix,
-                               const std::string& file) {
-        EXPECT_TRUE(line.starts_with(prefix) && line.ends_with(file)) << line;
-        return line.substr(prefix.size(), line.size() - prefix.size() - file.size());
-    };
-    const auto& [previewed, run] = commands;
-    const std::string options =
-        optionPart(renderPreviewLine(previewed), kPreviewPrefix, previewed.file);
-    EXPECT_EQ(optionPart(renderRunLine(run), kRunPrefix, '"' + run.file + '"'), options);
-    EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(options, ' ')), fields) << options;
-    std::istringstream words(options);
-    std::vector<std::string> expected{std::istream_iterator<std::string>(words), {}};
-    expected.push_back(previewed.file);
-    EXPECT_EQ(toolArguments(previewed), expected) << options;
-}
-
-// Every combination of listed, near-miss and empty texts, boxes on and off, on both pages.
-TEST(CommandLines, PreviewAndRunDifferOnlyInPrefixAndFile) {
-    const std::vector<std::string> doubles = {"No Double", "Double ", "Reverse", "Double", ""};
-    const std::vector<std::string> ports = {"Port 1", "Port 2", "Port 3", "port 2"};
-    const std::vector<std::string> types = {"Bankswitched", "Linear", "Highscore", "linear"};
-    const std::vector<std::string> hex = {"", "C000"}, codes = {"TEST", "26F8", ""};
-    const std::vector<std::string> destinations = {R"(C:\My Dumps\cart one.a78)", ""};
-    const std::array<bool, 2> offOn = {false, true};
-    // The upload page reads only the first six picks: it is checked once for each of theirs.
-    const std::size_t uploadCombinations = 5 * 4 * 4 * 2 * 2 * 2;
-    const std::size_t combinations = uploadCombinations * 3 * 2 * 2 * 2;
-    for (std::size_t i = 0; i < combinations; ++i) {
-        std::size_t digits = i;  // mixed-radix: each list takes the next digit
-        const auto pick = [&digits](const auto& list) {
-            const auto& item = list[digits % list.size()];
-            digits /= list.size();
-            return item;
-        };
-        const std::string doubleText = pick(doubles), port = pick(ports), type = pick(types);
-        const bool flag = pick(offOn), writeOn = pick(offOn);
-        const std::string write = pick(hex), code = pick(codes), destination = pick(destinations);
-        const bool bankOn = pick(offOn);
-        const std::string bank = pick(hex).substr(0, 2);
-        SCOPED_TRACE("combination " + std::to_string(i));
-        if (i < uploadCombinations) {
-            expectConsistent(upload({kDoubles, doubleText, flag, port, type, writeOn, write,
-                                     R"(C:\My Roms)", "Space Game.a78"}),
-                             6);
-        }
-        expectConsistent(dump({flag, kDoubles, doubleText, port, type, bankOn, bank, writeOn,
-                               write, code, destination}),
-                         8);
     }
 }
 

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "files/code_points.h"
 #include "files/destination.h"
 #include "files/rom_choice.h"
 
@@ -63,38 +62,22 @@ TEST(RomFiles, NameIsTheFileNameWithoutItsExtension) {
     }
 }
 
-// The rule as it was, applied to the whole text; it only keeps the marks below honest.
-bool acceptedByWholeText(std::string_view text) {
-    const std::size_t dot = text.find('.');
-    const std::int64_t position =
-        dot == std::string_view::npos ? 0 : std::int64_t(codePointCount(text.substr(0, dot))) + 1;
-    return position == std::int64_t(codePointCount(text)) - 3;
-}
-
-// Catches the folders judged with the name (mended rows: where the old whole-text rule erred).
+// Catches the folders judged with the name, and bytes counted for characters.
 TEST(DumpDestination, FirstDotOfTheFileNameFollowedByThreeCharacters) {
-    constexpr bool kAsBefore = false, kMended = true;
     const struct {
         std::string text;
         bool accepted;
-        bool mended;  // whether judging the file name alone changed the outcome
     } rows[] = {
-        {R"(C:\DUMPS\GAME.BIN)", true, kAsBefore}, {R"(C:\MY.DIR\GAME.BIN)", true, kMended},
-        {R"(C:\DUMPS\GAME.A78)", true, kAsBefore},
-        {R"(C:\Users\john.smith\Documents\GAME.A78)", true, kMended},
-        {R"(C:\DUMPS\)", false, kAsBefore}, {R"(C:\A.BC\)", false, kMended},
-        {"C:/dumps/game.bin", true, kAsBefore}, {"C:/A.BC/", false, kMended},
-        {"abc", true, kAsBefore}, {R"(C:\DIR.X\abc)", true, kMended},
-        {R"(C:\DUMPS\spiel.äöü)", true, kAsBefore}, {R"(C:\DUMPS\äöü)", true, kMended},
-        {"", false, kAsBefore}, {R"(C:\)", false, kMended},
-        {".bin", true, kAsBefore}, {"a.b.c", true, kAsBefore},
-        {R"(C:\DUMPS\GAME.ROM1)", false, kAsBefore}, {R"(C:\DUMPS\GAME.B)", false, kAsBefore},
-        {R"(C:\DUMPS\GAME)", false, kAsBefore}, {R"(C:\DUMPS\GAME.BIN\)", false, kAsBefore},
+        {R"(C:\DUMPS\GAME.BIN)", true}, {R"(C:\MY.DIR\GAME.BIN)", true},
+        {R"(C:\Users\john.smith\Documents\GAME.A78)", true}, {R"(C:\DUMPS\)", false},
+        {R"(C:\A.BC\)", false}, {"C:/dumps/game.bin", true}, {"C:/A.BC/", false},
+        {"abc", true}, {R"(C:\DIR.X\abc)", true}, {R"(C:\DUMPS\spiel.äöü)", true},
+        {R"(C:\DUMPS\äöü)", true}, {"", false}, {R"(C:\)", false}, {".bin", true},
+        {"a.b.c", true}, {R"(C:\DUMPS\GAME.ROM1)", false}, {R"(C:\DUMPS\GAME.B)", false},
+        {R"(C:\DUMPS\GAME)", false}, {R"(C:\DUMPS\GAME.BIN\)", false},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.text + (row.mended ? " (mended)" : " (as before)"));
-        EXPECT_EQ(acceptedByWholeText(row.text) != row.accepted, row.mended) << "mark";
-        EXPECT_EQ(destinationAccepted(row.text), row.accepted);
+        EXPECT_EQ(destinationAccepted(row.text), row.accepted) << row.text;
     }
 }
 
