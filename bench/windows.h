@@ -29,8 +29,9 @@ private:
 // the real window has controls, built without any rule or file access.
 std::unique_ptr<QWidget> makeBareWindow();
 
-// The real window's controls, as laid out, with no handler connected and no
-// start-up run: what the toolkit alone costs for them.
+// The real window's controls, as laid out, with the upload page on view but
+// no handler connected and no start-up run: what the toolkit alone costs for
+// them.
 std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives);
 
 // Shows a window and returns once the platform has exposed it.
