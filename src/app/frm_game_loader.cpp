@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -80,6 +81,25 @@ void frmGameLoader::tabTrans_Click() {
         upload->setEnabled(true);
         upload->show();
     }
+}
+
+// While the tab strip has the focus, Ctrl+Tab and Ctrl+PgDown choose the next
+// tab and Ctrl+Shift+Tab and Ctrl+PgUp the previous one, as in a tab widget;
+// a bare tab bar answers only the arrow keys and passes these on to us.
+void frmGameLoader::keyPressEvent(QKeyEvent* event) {
+    int step = 0;
+    if (event->modifiers().testFlag(Qt::ControlModifier) && tabTrans_->hasFocus()) {
+        const int key = event->key();
+        step = key == Qt::Key_Tab || key == Qt::Key_PageDown   ? 1
+               : key == Qt::Key_Backtab || key == Qt::Key_PageUp ? -1
+                                                                : 0;
+    }
+    if (step == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int tabs = tabTrans_->count();
+    tabTrans_->setCurrentIndex((tabTrans_->currentIndex() + step + tabs) % tabs);
 }
 
 // Nothing is saved on exit; tools already started keep running.

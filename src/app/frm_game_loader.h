@@ -43,6 +43,9 @@ public:
     const UploadPage& upload() const { return *upload_; }
     const DumpPage& dump() const { return *dump_; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void Form_Load();
     void tabTrans_Click();

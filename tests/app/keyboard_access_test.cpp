@@ -78,6 +78,8 @@ private slots:
             QVERIFY(h->find("fraUp")->isVisible() == (tab == 0) && h->enabled("fraUp") == !tab);
             QVERIFY(h->find("fraDown")->isVisible() == (tab == 1) && h->enabled("fraDown") == tab);
         }
+        h->press("tabTrans", Qt::Key_PageUp, Qt::ControlModifier);  // the strip's own key
+        QVERIFY(h->find("fraUp")->isVisible() && !h->find("fraDown")->isVisible());
         QCOMPARE(h->savedOptions() << h->text("txtFileInput"), before);
         QVERIFY(!h->window().upload().flags().hexx && h->window().dump().flags().select);
     }
