@@ -1,5 +1,4 @@
 #include <QFile>
-#include <QScopeGuard>
 #include <QTest>
 #include <optional>
 
@@ -139,36 +138,6 @@ private slots:
         }
     }
 
-    // The real launcher losing or splitting arguments (stand-in terminal and tool on PATH).
-    void theSystemLauncherHandsTheToolItsArguments() {
-        const QString bin = make("bin"), record = bin + "/record";
-        const QString tool = QString("printf '%s\\n' \"$@\" > '%1.part'\nmv '%1.part' '%1'");
-        for (const auto& [name, script] : {std::pair{"cartpipe", tool.arg(record)},
-                                           {"x-terminal-emulator", "shift\nexec \"$@\""}}) {
-            QFile program(bin + "/" + name);
-            QVERIFY(program.open(QIODevice::WriteOnly));
-            program.write(("#!/bin/sh\n" + script + "\n").toUtf8());
-            program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        const QByteArray path = qgetenv("PATH"), shell = qgetenv("SHELL");
-        const auto restore = qScopeGuard([&] {
-            qputenv("PATH", path);
-            qputenv("SHELL", shell);
-        });
-        qputenv("PATH", (bin + ":/usr/bin:/bin").toLocal8Bit());
-        qputenv("SHELL", "/bin/true");  // the shell the terminal keeps open ends at once
-        system_ = quillon::platform::makeSystemLauncher();
-        h->open(system_.get());
-        QVERIFY(h->chooseTab(1));
-        h->type("txtFileInput", dumps_ + "/my cart.bin");
-        h->replaceText("cboDouble2", "Reverse");
-        h->click("cmdPlay2");
-        QTRY_VERIFY(QFile::exists(record));
-        QFile arguments(record);
-        QVERIFY(arguments.open(QIODevice::ReadOnly));
-        QCOMPARE(arguments.readAll(), ("-r\n-tTEST\n" + dumps_ + "/my cart.bin\n").toUtf8());
-    }
-
 private:
     // A folder, or a file of `bytes` bytes, under the current folder; its path, or
     // nothing if it could not be made.
@@ -181,7 +150,6 @@ private:
 
     std::optional<quillon::testing::WindowHarness> h;
     QString roms_, dumps_;
-    std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window on it
 };
 
 QTEST_MAIN(FileRoadsTest)

@@ -42,8 +42,8 @@ public:
     WindowHarness();
     ~WindowHarness();
 
-    // A new, shown, active window on the same store; on the recording launcher by default.
-    app::frmGameLoader& open(platform::ToolLauncher* tool = nullptr);
+    // A new, shown, active window on the same store and the recording launcher.
+    app::frmGameLoader& open();
     app::frmGameLoader& window() { return *window_; }
 
     QString workFolder() const { return drives.work.root; }
