@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "app/control_values.h"
 #include "app/hex_field_control.h"
@@ -13,6 +14,7 @@
 #include "command/page_commands.h"
 #include "files/destination.h"
 #include "platform/launcher.h"
+#include "settings/page_settings.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
 
@@ -61,7 +63,12 @@ void DumpPage::startUp() {
 // Each hex box is switched on before its text goes in; the cartridge code
 // comes last, so that it decides whether the restored alternate mode is
 // offered (the box keeps its state either way).
-void DumpPage::restore(const settings::DumpOptions& saved) {
+void DumpPage::restore() {
+    const std::optional<settings::DumpOptions> options = settings::loadDump(store_);
+    if (!options) {
+        return;
+    }
+    const settings::DumpOptions& saved = *options;
     c_.chkAlternate2->setChecked(saved.alternate);
     c_.chkHexx2->setChecked(saved.writeOn);
     if (saved.writeOn) {

@@ -5,7 +5,6 @@
 
 #include "app/controls.h"
 #include "rules/enabling.h"
-#include "settings/page_settings.h"
 
 namespace quillon::settings {
 class SettingsStore;
@@ -34,9 +33,9 @@ public:
     // typed, the preview composed, the alternate mode off until a cartridge
     // code offers it.
     void startUp();
-    // Puts saved options into the controls as a user would, so that each
-    // control's handler runs.
-    void restore(const settings::DumpOptions& saved);
+    // Puts the options last saved into the controls as a user would, so that
+    // each control's handler runs; a page never saved keeps its layout values.
+    void restore();
 
     void LabelChange2();
     void CheckAll2();

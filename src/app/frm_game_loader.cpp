@@ -10,7 +10,6 @@
 #include "app/dump_page.h"
 #include "app/upload_page.h"
 #include "settings/identity.h"
-#include "settings/page_settings.h"
 #include "ui/twips.h"
 
 namespace quillon::app {
@@ -28,7 +27,7 @@ constexpr int kDownloadTab = 1;
 }  // namespace
 
 frmGameLoader::frmGameLoader(Services services, QWidget* parent)
-    : QWidget(parent), store_(services.store) {
+    : QWidget(parent) {
     setObjectName(QStringLiteral("frmGameLoader"));
     setWindowTitle(QString::fromUtf8(settings::kWindowTitle));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -53,14 +52,8 @@ void frmGameLoader::Form_Load() {
     upload_->startUp();
     setFixedSize(ui::twipsSize(kClientWidthTwips, kClientHeightTwips));
     dump_->startUp();
-    // The upload page first, then the download page; a page never saved
-    // keeps its layout values.
-    if (const auto saved = settings::loadUpload(store_)) {
-        upload_->restore(*saved);
-    }
-    if (const auto saved = settings::loadDump(store_)) {
-        dump_->restore(*saved);
-    }
+    upload_->restore();
+    dump_->restore();
     upload_->CheckAll1();
 }
 

@@ -52,7 +52,6 @@ private:
     void cmdExit_Click();
     void cmdExit2_Click();
 
-    settings::SettingsStore& store_;
     QTabBar* tabTrans_;
     UploadPage* upload_;
     DumpPage* dump_;

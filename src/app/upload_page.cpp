@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <optional>
 
 #include "app/control_values.h"
 #include "app/hex_field_control.h"
@@ -14,6 +15,7 @@
 #include "command/page_commands.h"
 #include "files/rom_choice.h"
 #include "platform/launcher.h"
+#include "settings/page_settings.h"
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
@@ -64,7 +66,12 @@ void UploadPage::startUp() {
 
 // The hex box is switched on before its text goes in, so the text lands in
 // a shown, enabled box; a text saved while the option was off is not put in.
-void UploadPage::restore(const settings::UploadOptions& saved) {
+void UploadPage::restore() {
+    const std::optional<settings::UploadOptions> options = settings::loadUpload(store_);
+    if (!options) {
+        return;
+    }
+    const settings::UploadOptions& saved = *options;
     c_.chkFast->setChecked(saved.fast);
     c_.chkHexx->setChecked(saved.writeOn);
     if (saved.writeOn) {

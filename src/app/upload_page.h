@@ -5,7 +5,6 @@
 
 #include "app/controls.h"
 #include "rules/enabling.h"
-#include "settings/page_settings.h"
 
 class QPushButton;
 
@@ -37,9 +36,9 @@ public:
     // view, the button off until a ROM is chosen, the preview composed and
     // the file list on the folder the program started in.
     void startUp();
-    // Puts saved options into the controls as a user would, so that each
-    // control's handler runs.
-    void restore(const settings::UploadOptions& saved);
+    // Puts the options last saved into the controls as a user would, so that
+    // each control's handler runs; a page never saved keeps its layout values.
+    void restore();
 
     void LabelChange1();
     void CheckAll1();
