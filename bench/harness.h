@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,9 @@ namespace quillon::bench {
 // same run, since only a ratio means anything on a shared machine.
 struct Figure {
     std::string name;
-    double target;  // the ratio the measured work must not exceed
+    // The ratio the measured work must not exceed; none for a figure printed
+    // for information only.
+    std::optional<double> target;
     // Each returns the seconds of one repetition; preparation that is not
     // part of the work happens inside, outside the timed span.
     std::function<double()> measured;
@@ -21,8 +24,8 @@ struct Figure {
 struct Result {
     std::string name;
     double ratio;
-    double target;
-    bool met() const { return ratio <= target; }
+    std::optional<double> target;
+    bool met() const { return !target || ratio <= *target; }
 };
 
 // Runs measured and baseline alternately `rounds` times (after one warm-up

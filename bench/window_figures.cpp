@@ -72,7 +72,7 @@ Figure folderChangeFigure(const Workspace& workspace, bool allFiles) {
 Figure startUpFigure(const Workspace& workspace) {
     Figure figure;
     figure.name = "start-up, 1 000 files in the folder";
-    figure.target = 1.5;
+    // A hundred real controls cannot start like plain labels: no target.
     figure.measured = [workspace] { return realStartUp(workspace); };
     figure.baseline = [] {
         return timed([] {
@@ -86,7 +86,7 @@ Figure startUpFigure(const Workspace& workspace) {
 Figure startUpAgainstControlsFigure(const Workspace& workspace) {
     Figure figure;
     figure.name = "start-up, against its controls unwired";
-    figure.target = 1.5;
+    figure.target = 1.3;
     figure.measured = [workspace] { return realStartUp(workspace); };
     // The drives are read on both sides: main reads them for every start.
     figure.baseline = [workspace] {
