@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QFrame>
 #include <QTabBar>
 #include <vector>
 
@@ -45,9 +46,17 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
     c.tabTrans->addTab(QStringLiteral("Download from Atari"));
     c.tabTrans->setCurrentIndex(0);
     c.tabTrans->setAccessibleName(QStringLiteral("Page"));
-    // The strip's own height, above the frames: the tabs are its whole face.
-    c.tabTrans->setGeometry(ui::twips(60), ui::twips(60), ui::twips(5655),
-                            c.tabTrans->sizeHint().height());
+    // Tabs as wide as their captions, as in a tab widget, and a panel below
+    // them round the place the two frames share, drawn as a tab widget's.
+    c.tabTrans->setExpanding(false);
+    c.tabTrans->setDrawBase(false);
+    const QRect strip = ui::twipsRect(60, 60, 5655, 5655);
+    const int tabsHeight = c.tabTrans->sizeHint().height();
+    c.tabTrans->setGeometry(strip.x(), strip.y(), strip.width(), tabsHeight);
+    auto* panel = new QFrame(window);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    panel->setGeometry(strip.adjusted(0, tabsHeight - 1, 0, 0));
+    panel->lower();
 
     c.up = buildUploadPage(window, drives);
     c.down = buildDumpPage(window, drives);
