@@ -46,8 +46,8 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
     c.tabTrans->addTab(QStringLiteral("Download from Atari"));
     c.tabTrans->setCurrentIndex(0);
     c.tabTrans->setAccessibleName(QStringLiteral("Page"));
-    // Tabs as wide as their captions, as in a tab widget, and a panel below
-    // them round the place the two frames share, drawn as a tab widget's.
+    // Tabs as wide as their captions, and a raised panel below them round
+    // the place the two frames share: the face a tab widget gives its pages.
     c.tabTrans->setExpanding(false);
     c.tabTrans->setDrawBase(false);
     const QRect strip = ui::twipsRect(60, 60, 5655, 5655);
