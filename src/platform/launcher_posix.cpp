@@ -26,6 +26,11 @@ std::string searchPath() {
     return fallback;
 }
 
+constexpr std::string_view kNoTerminal =
+    "cartpipe could not be started: no terminal program could be opened to run it in. "
+    "Install a terminal emulator (xterm, for instance: sudo apt install xterm), "
+    "or name yours in the TERMINAL environment variable.";
+
 // An argument vector ends each word at its first NUL, so a text holding one
 // would reach the tool cut short; say so instead of passing half of it.
 std::string reasonToRefuse(const command::TransferCommand& command) {
@@ -64,13 +69,18 @@ public:
         if (std::string reason = reasonToRefuse(command); !reason.empty()) {
             return {LaunchOutcome::Status::Refused, std::move(reason)};
         }
-        const std::optional<FoundTerminal> terminal = findTerminal(searchPath());
-        if (!terminal) {
-            return {LaunchOutcome::Status::NotStarted, {}};
+        const char* userChoice = std::getenv("TERMINAL");
+        const std::vector<std::string> arguments = command::toolArguments(command);
+        // A terminal that cannot be started (a broken install, a missing
+        // interpreter of a script) must not hide one that can.
+        for (const FoundTerminal& terminal :
+             findTerminals(searchPath(), userChoice ? std::optional<std::string_view>(userChoice)
+                                                    : std::nullopt)) {
+            if (startDetached(terminalCommandLine(terminal, arguments))) {
+                return {LaunchOutcome::Status::Started, {}};
+            }
         }
-        const bool started =
-            startDetached(terminalCommandLine(*terminal, command::toolArguments(command)));
-        return {started ? LaunchOutcome::Status::Started : LaunchOutcome::Status::NotStarted, {}};
+        return {LaunchOutcome::Status::NotStarted, std::string(kNoTerminal)};
     }
 };
 
