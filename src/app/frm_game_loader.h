@@ -71,7 +71,8 @@ private:
     void cmdPlay_Click();
     void cmdPlay2_Click();
     void cboConType_Change();
-    // Hands a composed command to the launcher; only a refusal is told.
+    // Hands a composed command to the launcher; a refusal or a failed start
+    // is told.
     void startTool(const command::TransferCommand& command);
 
     // The hex fields: key filter, change rule, click rule.

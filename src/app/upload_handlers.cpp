@@ -32,17 +32,28 @@ void frmGameLoader::LabelChange1() {
 
 void frmGameLoader::CheckAll1() { c_.up.cmdPlay->setEnabled(rules::actionEnabled(upFlags_)); }
 
-// Composed afresh: the preview may be older than the controls.
+// Composed afresh: the preview may be older than the controls. The ROM is
+// looked at again: it may have gone since it was chosen.
 void frmGameLoader::cmdPlay_Click() {
     const command::PathShortener shortPath = [this](const std::string& path) {
         return services_.launcher.shortPath(path);
     };
-    startTool(command::uploadForRun(uploadSnapshot(c_.up), platform::pathSeparator(), shortPath));
+    const command::UploadSnapshot page = uploadSnapshot(c_.up);
+    const command::TransferCommand run =
+        command::uploadForRun(page, platform::pathSeparator(), shortPath);
+    const std::string romPath = command::composeUpload(page, platform::pathSeparator()).file;
+    const std::string blocked = files::uploadBlocked(
+        romPath, !page.fileName.empty() && QFileInfo(fromUtf8(romPath)).isFile(), run.file);
+    if (!blocked.empty()) {
+        ui::showMessage(this, fromUtf8(blocked));
+        return;
+    }
+    startTool(run);
 }
 
 void frmGameLoader::startTool(const command::TransferCommand& command) {
     const platform::LaunchOutcome outcome = services_.launcher.start(command);
-    if (outcome.status == platform::LaunchOutcome::Status::Refused) {
+    if (outcome.status != platform::LaunchOutcome::Status::Started) {
         ui::showMessage(this, fromUtf8(outcome.reason));
     }
 }
@@ -56,12 +67,12 @@ void frmGameLoader::Drive2_Change() {
     LabelChange1();
 }
 
-// A new folder lists its files with none of them chosen, so no ROM is on
-// screen any more and the upload waits for the next selection; the page's
-// flags are left as they are.
+// A new folder lists its files with none of them chosen, so no ROM is
+// chosen any more and the upload waits for the next selection.
 void frmGameLoader::Dir2_Change() {
     UploadControls& up = c_.up;
     up.flbOpen->setFolder(up.Dir2->path());
+    upFlags_.select = false;
     up.cmdPlay->setEnabled(false);
     up.lblName->clear();
     up.lblSize->clear();
@@ -73,8 +84,18 @@ void frmGameLoader::flbOpen_Click() {
     const QString name = up.flbOpen->currentFileName();
     const QString fullPath = up.flbOpen->folder() + fromUtf8(platform::pathSeparator()) + name;
     const QFileInfo file(fullPath);
-    if (name.isEmpty() || !file.isFile()) {
-        // Gone since it was listed: the last choice stands as it was.
+    if (name.isEmpty()) {
+        return;
+    }
+    if (!file.isFile()) {
+        // Gone since it was listed: the list is read again without it, and
+        // whatever was chosen before is no longer on the list's selection.
+        up.flbOpen->setFolder(up.flbOpen->folder());
+        up.lblName->clear();
+        up.lblSize->clear();
+        upFlags_.select = false;
+        CheckAll1();
+        LabelChange1();
         return;
     }
     if (!files::isRomPath(utf8(fullPath))) {
@@ -107,7 +128,7 @@ void frmGameLoader::cmdView2_Click() {
 }
 
 // The two view buttons share one place: the one pressed gives way to its
-// twin, and the list's new view leaves no ROM chosen on screen.
+// twin, and the list's new view leaves no ROM chosen.
 void frmGameLoader::switchFileView(const QString& pattern, QPushButton* pressed,
                                    QPushButton* twin) {
     UploadControls& up = c_.up;
@@ -120,6 +141,8 @@ void frmGameLoader::switchFileView(const QString& pattern, QPushButton* pressed,
     if (keyboardHere) {
         twin->setFocus();
     }
+    // The new view has no entry selected, so no ROM is chosen any more.
+    upFlags_.select = false;
     up.cmdPlay->setEnabled(false);
     up.lblName->clear();
     up.lblSize->clear();
