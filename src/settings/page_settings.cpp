@@ -19,8 +19,15 @@ public:
         : store_(store), section_(section) {}
 
     void text(std::string_view key, std::string_view value) {
-        static_cast<void>(store_.write(kApplication, section_, key, value));
+        if (!store_.write(kApplication, section_, key, value) && refusal_.empty()) {
+            const std::string reason = store_.refusalReason();
+            refusal_ = "The settings could not be saved. " +
+                       (reason.empty() ? std::string("The settings store refused them.") : reason);
+        }
     }
+
+    // What to tell the user; empty when every write was stored.
+    std::string refusal() && { return std::move(refusal_); }
 
     void check(std::string_view key, bool checked) { text(key, checked ? kTrue : kFalse); }
 
@@ -37,6 +44,7 @@ public:
 private:
     SettingsStore& store_;
     std::string_view section_;
+    std::string refusal_;
 };
 
 // Reads one section into the ordered settings for its controls.
@@ -81,7 +89,7 @@ private:
 
 // The marker goes last: a page counts as saved only once its save has run
 // to the end.
-void saveUpload(SettingsStore& store, const UploadOptions& options) {
+std::string saveUpload(SettingsStore& store, const UploadOptions& options) {
     SectionWriter section(store, kUploadSection);
     section.check("chkFast", options.fast);
     section.hexField("chkHexx", "txtHexx", options.writeOn, options.writeAddress);
@@ -89,9 +97,10 @@ void saveUpload(SettingsStore& store, const UploadOptions& options) {
     section.text("cboLPT", options.port);
     section.text("cboType", options.type);
     section.text("Load", kSavedMarker);
+    return std::move(section).refusal();
 }
 
-void saveDump(SettingsStore& store, const DumpOptions& options) {
+std::string saveDump(SettingsStore& store, const DumpOptions& options) {
     SectionWriter section(store, kDumpSection);
     // The alternate mode is saved as ticked even while the code disables it.
     section.check("chkAlternate2", options.alternate);
@@ -102,6 +111,7 @@ void saveDump(SettingsStore& store, const DumpOptions& options) {
     section.text("cboType2", options.type);
     section.text("cboConType", options.code);
     section.text("Load2", kSavedMarker);
+    return std::move(section).refusal();
 }
 
 std::vector<ControlSetting> uploadRestore(const SettingsStore& store) {

@@ -32,9 +32,10 @@ struct DumpOptions {
 
 // Write the page's keys in order, the marker last; a refused write is
 // skipped and the save goes on. A hex text is written only while its box is
-// checked.
-void saveUpload(SettingsStore& store, const UploadOptions& options);
-void saveDump(SettingsStore& store, const DumpOptions& options);
+// checked. Returns what to tell the user when any write was refused (the
+// first refusal's reason), empty when all were stored.
+std::string saveUpload(SettingsStore& store, const UploadOptions& options);
+std::string saveDump(SettingsStore& store, const DumpOptions& options);
 
 // One value to put into a control, named by its objectName: a check state
 // or a text.
