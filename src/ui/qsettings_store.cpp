@@ -1,7 +1,8 @@
 #include "ui/qsettings_store.h"
 
-#include <QSettings>
 #include <QString>
+
+#include "ui/settings_file.h"
 
 namespace quillon::ui {
 
@@ -17,30 +18,24 @@ QString fromUtf8(std::string_view text) {
 
 }  // namespace
 
-// A fresh QSettings per call: nothing is cached between a save and the next
+// Read afresh on every call: nothing is cached between a save and the next
 // start, and two copies of the program see each other's last save.
 std::string QSettingsStore::read(std::string_view application, std::string_view section,
                                  std::string_view key) const {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLatin1(kOrganization), fromUtf8(application));
-    settings.beginGroup(fromUtf8(section));
     // A value that is missing or not a text (a hand-edited list, say) reads
     // as the empty text.
-    return settings.value(fromUtf8(key)).toString().toStdString();
+    return readUserSetting(QString::fromLatin1(kOrganization), fromUtf8(application),
+                           fromUtf8(section), fromUtf8(key))
+        .toStdString();
 }
 
 bool QSettingsStore::write(std::string_view application, std::string_view section,
                            std::string_view key, std::string_view value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLatin1(kOrganization), fromUtf8(application));
-    if (!settings.isWritable()) {
-        return false;
-    }
-    settings.beginGroup(fromUtf8(section));
-    settings.setValue(fromUtf8(key), fromUtf8(value));
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    refusal_.clear();
+    return writeUserSetting(QString::fromLatin1(kOrganization), fromUtf8(application),
+                            fromUtf8(section), fromUtf8(key), fromUtf8(value), refusal_);
 }
+
+std::string QSettingsStore::refusalReason() const { return refusal_; }
 
 }  // namespace quillon::ui
