@@ -13,6 +13,7 @@
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
+#include "ui/message_box.h"
 #include "ui/twips.h"
 
 namespace quillon::app {
@@ -150,11 +151,17 @@ void frmGameLoader::cmdExit2_Click() {
 }
 
 void frmGameLoader::cmdSave1_Click() {
-    settings::saveUpload(services_.store, uploadOptions(c_.up));
+    if (const std::string refusal = settings::saveUpload(services_.store, uploadOptions(c_.up));
+        !refusal.empty()) {
+        ui::showMessage(this, QString::fromStdString(refusal));
+    }
 }
 
 void frmGameLoader::cmdSave2_Click() {
-    settings::saveDump(services_.store, dumpOptions(c_.down));
+    if (const std::string refusal = settings::saveDump(services_.store, dumpOptions(c_.down));
+        !refusal.empty()) {
+        ui::showMessage(this, QString::fromStdString(refusal));
+    }
 }
 
 }  // namespace quillon::app
