@@ -81,18 +81,18 @@ private slots:
         QVERIFY(!h->window().uploadFlags().hexx);
     }
 
-    // Text pasted by the box's menu not counted (by its length only).
+    // Text pasted by the box's menu, cut to the box's length, not counted.
     void pastedTextCountsOnlyByItsLength() {
         QLineEdit* edit = switchOn("txtHexx2");
-        QApplication::clipboard()->setText("ZZZZZZ");
+        QApplication::clipboard()->setText("1F2E3D");
         const QPoint middle = edit->rect().center();
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle, edit->mapToGlobal(middle));
         QApplication::sendEvent(edit, &rightClick);
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QTest::keyClick(menu, Qt::Key_P);  // Paste
-        QVERIFY(edit->text() == "ZZZZ" && h->window().dumpFlags().hexx);
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -wZZZZ -tTEST "));
+        QVERIFY(edit->text() == "1F2E" && h->window().dumpFlags().hexx);
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -w1F2E -tTEST "));
     }
 
 private:

@@ -160,7 +160,8 @@ TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
                   Arguments({"-w" + text, folder + "/" + text}));
         EXPECT_EQ(run(dump({.bankOn = true, .bank = text, .writeOn = true, .writeAddress = text,
                             .code = text, .destination = text})),
-                  Arguments({"-n" + text, "-w" + text, "-t" + text, text}));
+                  Arguments({"-n" + text, "-w" + text, "-t" + text,
+                             text.starts_with('-') ? "./" + text : text}));
         EXPECT_FALSE(fs::exists("marker"));
     }
     const LaunchOutcome outcome = launcher_->start(dump({.code = std::string("26\0F8", 5)}));
