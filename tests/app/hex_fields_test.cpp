@@ -1,9 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <optional>
 
@@ -79,20 +77,6 @@ private slots:
         h->click("chkHexx");
         h->press("txtHexx", Qt::Key_Backspace);
         QVERIFY(!h->window().uploadFlags().hexx);
-    }
-
-    // Text pasted by the box's menu, cut to the box's length, not counted.
-    void pastedTextCountsOnlyByItsLength() {
-        QLineEdit* edit = switchOn("txtHexx2");
-        QApplication::clipboard()->setText("1F2E3D");
-        const QPoint middle = edit->rect().center();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle, edit->mapToGlobal(middle));
-        QApplication::sendEvent(edit, &rightClick);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_P);  // Paste
-        QVERIFY(edit->text() == "1F2E" && h->window().dumpFlags().hexx);
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -w1F2E -tTEST "));
     }
 
 private:
