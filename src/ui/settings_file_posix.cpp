@@ -53,7 +53,8 @@ std::optional<QString> settingsFile(const QString& organization, const QString& 
                                     std::string& problem) {
     const QByteArray folder = configFolder();
     if (folder.isEmpty()) {
-        problem = "No home folder is known (HOME is not set), so there is no place to keep them.";
+        problem = "No home folder is known (HOME is unset or \"/\"), so there is no place to keep "
+                  "them.";
         return std::nullopt;
     }
     QFileInfo file(QFile::decodeName(folder) + "/" + organization + "/" + application + ".conf");
