@@ -89,7 +89,8 @@ void frmGameLoader::flbOpen_Click() {
     }
     if (!file.isFile()) {
         // Gone since it was listed: the list is read again without it, and
-        // whatever was chosen before is no longer on the list's selection.
+        // no ROM counts as chosen, an earlier one neither: what an upload
+        // sends is the list's selection, and there is none now.
         up.flbOpen->setFolder(up.flbOpen->folder());
         up.lblName->clear();
         up.lblSize->clear();
