@@ -30,19 +30,18 @@ using Arguments = std::vector<std::string>;
 #ifdef _WIN32
 constexpr bool kWindows = true;
 constexpr std::size_t kFactsBeforeArguments = 0;
-const fs::path kFolder =
-    fs::temp_directory_path() / ("quillon-copy-line-" + std::to_string(::GetCurrentProcessId()));
-
+const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 \"ROMS/SPACE.A78\"";
+const std::string kFolderName = "quillon-copy-line-" + std::to_string(::GetCurrentProcessId());
 const std::wstring kSearchPath = ::_wgetenv(L"PATH");
 
-// The stand-in cartpipe.exe is built into a folder beside this program; _wputenv_s, not the
-// CRT's narrow copy, is what the shell started by _wsystem inherits.
-void putStandInOnPath() {
+// The stand-in cartpipe.exe is built into "stand-in" beside this program; the cmd.exe that
+// _wsystem starts inherits what _wputenv_s sets.
+void putStandInOnPath(const fs::path& folder) {
     wchar_t self[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, self, MAX_PATH);
     const std::wstring standIn = fs::path(self).parent_path() / "stand-in";
     ::_wputenv_s(L"PATH", (standIn + L";" + kSearchPath).c_str());
-    ::_wputenv_s(L"QUILLON_TEST_RECORD", (kFolder / "record").c_str());
+    ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder / "record").c_str());
 }
 int runInShell(const std::string& line) {
     return ::_wsystem(toWide(line).value_or(L"exit 9").c_str());
@@ -53,15 +52,15 @@ std::string launcherRefusal(const command::TransferCommand& command) {
 #else
 constexpr bool kWindows = false;
 constexpr std::size_t kFactsBeforeArguments = 3;  // session, input and descriptors
-const fs::path kFolder =
-    fs::temp_directory_path() / ("quillon-copy-line-" + std::to_string(::getpid()));
+const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 ROMS/SPACE.A78";
+const std::string kFolderName = "quillon-copy-line-" + std::to_string(::getpid());
 
 // PATH holds the stand-in tool and nothing else: no terminal, so the launcher asked below
 // can refuse a command but never start one.
-void putStandInOnPath() {
-    fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, kFolder / "cartpipe");
-    ::setenv("PATH", kFolder.c_str(), 1);
-    ::setenv("QUILLON_TEST_RECORD", (kFolder / "record").c_str(), 1);
+void putStandInOnPath(const fs::path& folder) {
+    fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder / "cartpipe");
+    ::setenv("PATH", folder.c_str(), 1);
+    ::setenv("QUILLON_TEST_RECORD", (folder / "record").c_str(), 1);
 }
 int runInShell(const std::string& line) { return std::system(line.c_str()); }
 std::string launcherRefusal(const command::TransferCommand& command) {
@@ -73,64 +72,19 @@ std::string launcherRefusal(const command::TransferCommand& command) {
 class CopyLineTest : public ::testing::Test {
 protected:
     CopyLineTest() {
-        fs::remove_all(kFolder);
-        fs::create_directory(kFolder);
-        fs::current_path(kFolder);
-        putStandInOnPath();
+        fs::remove_all(folder_);
+        fs::create_directory(folder_);
+        fs::current_path(folder_);
+        putStandInOnPath(folder_);
     }
     ~CopyLineTest() override {
         std::error_code ignored;
         fs::current_path(fs::temp_directory_path(), ignored);
-        fs::remove_all(kFolder, ignored);
+        fs::remove_all(folder_, ignored);
     }
 
-    // What the stand-in tool received when the shell ran `line`.
-    static Arguments run(const std::string& line) {
-        fs::remove(kFolder / "record");
-        EXPECT_EQ(runInShell(line), 0) << line;
-        std::ostringstream content;
-        content << std::ifstream(kFolder / "record", std::ios::binary).rdbuf();
-        Arguments record;
-        std::istringstream text(content.str());
-        for (std::string field; std::getline(text, field, '\0');) {
-            record.push_back(field);
-        }
-        if (record.size() < kFactsBeforeArguments) {
-            return {"<no record>"};
-        }
-        return Arguments(record.begin() + kFactsBeforeArguments, record.end());
-    }
-};
-
-// Catches quotes where the shell needs none, a dropped empty file, and empty fields kept.
-TEST_F(CopyLineTest, PlainFieldsStandBareAndEmptyOptionsLeaveNoGap) {
-    const struct {
-        command::TransferCommand command;
-        std::string line;
-    } rows[] = {
-#ifdef _WIN32
-        {{{"", "-r", "-f", "-l3", "-c2", "-w8000"}, "C:\\ROMS\\SPACE.A78"},
-         "cartpipe -r -f -l3 -c2 -w8000 \"C:\\ROMS\\SPACE.A78\""},
-        {{{"", "", "", "", "", "-w"}, ""}, "cartpipe -w \"\""},
-#else
-        {{{"", "-r", "-f", "-l3", "-c2", "-w8000"}, "/roms/Space_Game-2.a78"},
-         "cartpipe -r -f -l3 -c2 -w8000 /roms/Space_Game-2.a78"},
-        {{{"", "", "", "", "", "-w"}, ""}, "cartpipe -w ''"},
-        {{{"-a", "", "", "", "", "-tIt's"}, "/My Roms/x.a78"},
-         "cartpipe -a '-tIt'\\''s' '/My Roms/x.a78'"},
-#endif
-    };
-    for (const auto& row : rows) {
-        const CopyLine copy = copyLine(row.command);
-        EXPECT_EQ(copy.line, row.line);
-        EXPECT_EQ(run(copy.line), command::toolArguments(row.command));
-    }
-}
-
-// Catches a text the shell runs, expands, splits or alters, and a text the launcher refuses
-// copied all the same (or refused for another reason).
-TEST_F(CopyLineTest, HostileTextsReachTheToolAsTheLauncherPassesThemOrAreRefusedAlike) {
-    const auto check = [](const std::string& text, bool refused) {
+    // `text` in every free-text field of a dump command; what the copy gives for it.
+    void check(const std::string& text, bool refused) const {
         SCOPED_TRACE(text);
         const command::TransferCommand command = {
             {"", "-d", "", "-l2", "-c1", "-n" + text, "-w" + text, "-t" + text}, text};
@@ -139,12 +93,32 @@ TEST_F(CopyLineTest, HostileTextsReachTheToolAsTheLauncherPassesThemOrAreRefused
             EXPECT_EQ(copy.line, "");
             EXPECT_NE(copy.refusal, "");
             EXPECT_EQ(copy.refusal, launcherRefusal(command));
-        } else {
-            EXPECT_EQ(copy.refusal, "");
-            EXPECT_EQ(run(copy.line), command::toolArguments(command));
-            EXPECT_FALSE(fs::exists(kFolder / "marker"));
+            return;
         }
-    };
+        EXPECT_EQ(copy.refusal, "");
+        fs::remove(folder_ / "record");
+        EXPECT_EQ(runInShell(copy.line), 0) << copy.line;
+        std::ostringstream content;
+        content << std::ifstream(folder_ / "record", std::ios::binary).rdbuf();
+        std::istringstream record(content.str());
+        Arguments received;
+        for (std::string field; std::getline(record, field, '\0');) {
+            received.push_back(field);
+        }
+        ASSERT_GE(received.size(), kFactsBeforeArguments) << "no record";
+        EXPECT_EQ(Arguments(received.begin() + kFactsBeforeArguments, received.end()),
+                  command::toolArguments(command));
+        EXPECT_FALSE(fs::exists(folder_ / "marker"));
+    }
+
+    const fs::path folder_ = fs::temp_directory_path() / kFolderName;
+};
+
+// Catches quotes where the shell needs none, a text the shell runs, expands, splits or alters,
+// an empty file argument lost, and a text the launcher refuses copied or refused otherwise.
+TEST_F(CopyLineTest, RunsTheToolWithTheLaunchersArgumentsOrIsRefusedAlike) {
+    EXPECT_EQ(copyLine({{"", "-r", "-f", "-l3", "-c2", "-w8000"}, "ROMS/SPACE.A78"}).line,
+              kPlainLine);
     for (const std::string text :
          {"$(echo>marker)", "`echo>marker`", "x;echo>marker", "x&echo>marker&", "x|echo>marker",
           "x' ; echo>marker ; '", "(x)^<y>", "*", "-rf", "$HOME ${PATH} ~", " blanks ", "a\\b\\",
