@@ -55,8 +55,8 @@ constexpr std::size_t kFactsBeforeArguments = 3;  // session, input and descript
 const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 ROMS/SPACE.A78";
 const std::string kFolderName = "quillon-copy-line-" + std::to_string(::getpid());
 
-// PATH holds the stand-in tool and nothing else: no terminal, so the launcher asked below
-// can refuse a command but never start one.
+// PATH holds the stand-in tool and nothing else; the launcher is asked only about commands
+// it refuses before it looks for a terminal, so it never starts one.
 void putStandInOnPath(const fs::path& folder) {
     fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder / "cartpipe");
     ::setenv("PATH", folder.c_str(), 1);
