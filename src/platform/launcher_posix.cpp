@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "platform/detached_process_posix.h"
-#include "platform/field_names.h"
 #include "platform/launcher.h"
+#include "platform/nul_refusal_posix.h"
 #include "platform/terminal_posix.h"
 
 namespace quillon::platform {
@@ -31,25 +31,6 @@ constexpr std::string_view kNoTerminal =
     "Install a terminal emulator (xterm, for instance: sudo apt install xterm), "
     "or name yours in the TERMINAL environment variable.";
 
-// An argument vector ends each word at its first NUL, so a text holding one
-// would reach the tool cut short; say so instead of passing half of it.
-std::string reasonToRefuse(const command::TransferCommand& command) {
-    const auto refuse = [](const std::string& field) {
-        return "The " + field +
-               " holds a NUL character, which cannot be passed to the tool. "
-               "Remove it and try again.";
-    };
-    for (std::size_t index = 0; index < command.options.size(); ++index) {
-        if (command.options[index].find('\0') != std::string::npos) {
-            return refuse(optionFieldName(command, index));
-        }
-    }
-    if (command.file.find('\0') != std::string::npos) {
-        return refuse(std::string(kFileArgumentName));
-    }
-    return {};
-}
-
 // Linux and other POSIX desktops have no command.com and no 8.3 names: the
 // tool runs in a terminal emulator, handed its arguments as a vector.
 class PosixLauncher final : public ToolLauncher {
@@ -66,7 +47,7 @@ public:
     }
 
     LaunchOutcome start(const command::TransferCommand& command) override {
-        if (std::string reason = reasonToRefuse(command); !reason.empty()) {
+        if (std::string reason = nulRefusal(command); !reason.empty()) {
             return {LaunchOutcome::Status::Refused, std::move(reason)};
         }
         const char* userChoice = std::getenv("TERMINAL");

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "command/transfer_command.h"
+#include "platform/shell_word_posix.h"
 
 namespace quillon::platform {
 
@@ -74,15 +75,6 @@ std::optional<FoundTerminal> userTerminal(std::string_view variable, std::string
     return std::nullopt;
 }
 
-// One word a shell-like parser reads back as exactly `word`.
-std::string shellQuoted(std::string_view word) {
-    std::string quoted = "'";
-    for (const char c : word) {
-        quoted += c == '\'' ? std::string(R"('\'')") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
 }  // namespace
 
 std::vector<FoundTerminal> findTerminals(std::string_view searchPath,
@@ -128,7 +120,7 @@ std::vector<std::string> terminalCommandLine(const FoundTerminal& terminal,
     }
     std::string text;
     for (const std::string& word : command) {
-        text += (text.empty() ? "" : " ") + shellQuoted(word);
+        text += (text.empty() ? "" : " ") + shellWord(word);
     }
     line.push_back(text);
     return line;
