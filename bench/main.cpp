@@ -2,7 +2,7 @@
 // one line per figure: name, median ratio, target.
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstring>
@@ -19,8 +19,7 @@ constexpr int kRounds = 11;
 // Settings go to a folder of the run's own: the figures are for a first
 // start with nothing saved, and must not touch the user's options.
 void isolateSettings(const QString& folder) {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
 }
 
 }  // namespace

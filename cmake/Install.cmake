@@ -17,6 +17,28 @@ if(UNIX AND NOT APPLE)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 endif()
 
+if(UNIX AND NOT APPLE)
+  # The manual page and the documents Debian asks of every package: the
+  # licence in machine-readable form and the changelog, in the package's own
+  # doc folder (lower case, unlike GNUInstallDirs' DOCDIR, which takes the
+  # project's name). Manual page and changelog are kept gzip-compressed at the
+  # highest level and without a time stamp, so that a rebuild gives the same
+  # bytes.
+  find_program(QUILLON_GZIP gzip REQUIRED)
+  set(quillon_man_page ${CMAKE_CURRENT_BINARY_DIR}/quillon.1.gz)
+  set(quillon_changelog ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+  add_custom_command(OUTPUT ${quillon_man_page}
+    COMMAND ${QUILLON_GZIP} -9 -n -c ${quillon_packaging_dir}/quillon.1 > ${quillon_man_page}
+    DEPENDS ${quillon_packaging_dir}/quillon.1)
+  add_custom_command(OUTPUT ${quillon_changelog}
+    COMMAND ${QUILLON_GZIP} -9 -n -c ${quillon_packaging_dir}/changelog > ${quillon_changelog}
+    DEPENDS ${quillon_packaging_dir}/changelog)
+  add_custom_target(quillon_documents ALL DEPENDS ${quillon_man_page} ${quillon_changelog})
+  install(FILES ${quillon_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  install(FILES ${quillon_packaging_dir}/copyright ${quillon_changelog}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillon)
+endif()
+
 if(WIN32)
   # A Windows user has no Qt of their own: Qt's deploy step copies the Qt
   # DLLs and the plugins the window loads (the platform plugin, the styles,

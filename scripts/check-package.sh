@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the native build and checks it the way a
 # user meets it: what it declares and holds, that its dependencies can be
-# met, that the installed desktop entry and metainfo are valid, and that the
-# installed quillon starts and stays up.
+# met, that lintian finds no error in it, that the installed desktop entry
+# and metainfo are valid, and that the installed quillon starts and stays up.
 #
 # Usage: scripts/check-package.sh [native build folder, default build/native]
 #
@@ -19,9 +19,11 @@ app_id=org.quillon.Quillon
 fail() { echo "check-package: FAIL: $*" >&2; exit 1; }
 step() { echo "check-package: $*"; }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (packages: cmake, dpkg-dev, desktop-file-utils, appstream)"
+for tool in cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog desktop-file-validate appstreamcli lintian; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (packages: cmake, dpkg-dev, desktop-file-utils, appstream, lintian)"
 done
+mime_database=/usr/share/mime/packages/freedesktop.org.xml
+[[ -f $mime_database ]] || fail "$mime_database is missing (package: shared-mime-info)"
 
 scratch=$(mktemp -d)
 installed_by_us=no
@@ -42,10 +44,17 @@ trap cleanup EXIT
 step "validating the desktop entry and metainfo in packaging/"
 desktop-file-validate "$repo/packaging/$app_id.desktop"
 appstreamcli validate --no-net --pedantic --strict "$repo/packaging/$app_id.metainfo.xml"
+# The file type the entry opens must be one file managers know.
+mime_type=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$repo/packaging/$app_id.desktop")
+grep -q "<mime-type type=\"$mime_type\">" "$mime_database" \
+    || fail "the desktop entry's MimeType '$mime_type' is not in the shared MIME database"
 
 # --- Build the package. ---------------------------------------------------
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$build/CMakeCache.txt")
 [[ -n $version ]] || fail "no project version in $build/CMakeCache.txt; configure the native build first"
+changelog_version=$(dpkg-parsechangelog -l "$repo/packaging/changelog" -S Version)
+[[ $changelog_version == "$version" ]] \
+    || fail "packaging/changelog ends at version $changelog_version, the project is at $version"
 arch=$(dpkg --print-architecture)
 deb_dir="$build/package"
 deb="$deb_dir/quillon_${version}_${arch}.deb"
@@ -94,7 +103,10 @@ has_dependency libqt6svg6 '' || has_dependency libqt6svg6 ' (*)' \
 step "checking the package contents"
 expected_files="./usr/bin/quillon
 ./usr/share/applications/$app_id.desktop
+./usr/share/doc/quillon/changelog.gz
+./usr/share/doc/quillon/copyright
 ./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/man/man1/quillon.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml"
 contents=$(dpkg-deb --contents "$deb")
 files=$(awk '$1 ~ /^-/ {print $6}' <<<"$contents" | sort)
@@ -106,6 +118,11 @@ grep -Eq '^-rwxr-xr-x root/root .* \./usr/bin/quillon$' <<<"$contents" \
 if awk '$1 ~ /^-/ && $2 != "root/root"' <<<"$contents" | grep -q .; then
     fail "files not owned by root in the package"
 fi
+
+# --- Debian's own checks: an error fails, warnings are shown. ------------
+step "running lintian"
+lintian --fail-on error --display-info "$deb" | tee "$scratch/lintian.log" \
+    || fail "lintian found errors in the package"
 
 # --- The dependencies can be met from the configured apt sources. ---------
 step "checking that apt can satisfy the dependencies"
@@ -141,7 +158,7 @@ appstreamcli validate --no-net --pedantic --strict "$prefix/share/metainfo/$app_
 dpkg-deb -x "$deb" "$scratch/unpacked"
 appstreamcli validate-tree --no-net --strict "$scratch/unpacked"
 # The entry starts the installed program and shows the installed icon.
-grep -qx 'Exec=quillon' "$desktop_file" || fail "the desktop entry does not start quillon"
+grep -qx 'Exec=quillon %f' "$desktop_file" || fail "the desktop entry does not start quillon with the file"
 [[ -x $prefix/bin/quillon ]] || fail "no executable $prefix/bin/quillon"
 grep -qx "Icon=$app_id" "$desktop_file" || fail "the desktop entry does not name the icon $app_id"
 [[ -f $prefix/share/icons/hicolor/scalable/apps/$app_id.svg ]] || fail "the icon is not in the hicolor theme"

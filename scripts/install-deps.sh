@@ -27,6 +27,9 @@ test_packages=(
   # The README's pictures are taken from the real window under Xvfb.
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file
+  # The package check runs Debian's own checker on the .deb and looks the
+  # desktop entry's file type up in the shared MIME database.
+  lintian shared-mime-info
 )
 
 case "${1:-test}" in

@@ -12,6 +12,7 @@
 
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
+#include "ui/key_filter_validator.h"
 #include "ui/twips.h"
 
 namespace quillon::app::factory {
@@ -147,7 +148,11 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleN
 QLineEdit* hexBox(QWidget* parent, const char* name, rules::HexFieldId field,
                   const QString& accessibleName, int left, int top, int width, int height) {
     QLineEdit* result = textBox(parent, name, accessibleName, left, top, width, height);
-    result->setMaxLength(static_cast<int>(rules::hexFieldSpec(field).maxLength));
+    const rules::HexFieldSpec& rule = rules::hexFieldSpec(field);
+    result->setMaxLength(static_cast<int>(rule.maxLength));
+    // Pastes and drops reach the box without a key press.
+    result->setValidator(new ui::KeyFilterValidator(
+        [&rule](int code) { return rules::keyPasses(rule, code); }, result));
     // An input method would hand over composed text without a key press,
     // past the filter; hex digits need none.
     result->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -11,6 +11,7 @@
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
+#include "ui/label_names.h"
 #include "ui/twips.h"
 
 namespace quillon::app {
@@ -29,6 +30,8 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
 
     c.lblName = f::boxedLabel(page, "lblName", 2580, 1500, 1275, 495);
     c.lblSize = f::boxedLabel(page, "lblSize", 3960, 1500, 1275, 495);
+    ui::nameWhileEmpty(c.lblName, QStringLiteral("Selected ROM: none"));
+    ui::nameWhileEmpty(c.lblSize, QStringLiteral("ROM size: none"));
     c.flbOpen = new ui::FileList(page);
     c.flbOpen->setObjectName(QStringLiteral("flbOpen"));
     c.flbOpen->setGeometry(ui::twipsRect(360, 1860, 2175, 1065));

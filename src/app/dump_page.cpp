@@ -98,15 +98,15 @@ void DumpPage::cmdPlay2_Click() {
 // What the page saves is part of what its command is composed from.
 void DumpPage::cmdSave2_Click() {
     const command::DumpSnapshot now = dumpSnapshot(c_);
-    settings::saveDump(store_, {.alternate = now.alternate,
-                                .writeOn = now.writeOn,
-                                .writeAddress = now.writeAddress,
-                                .bankOn = now.bankOn,
-                                .bank = now.bank,
-                                .doubleText = now.doubleText,
-                                .port = now.port,
-                                .type = now.type,
-                                .code = now.code});
+    tellIfAny(c_.fraDown, settings::saveDump(store_, {.alternate = now.alternate,
+                                                      .writeOn = now.writeOn,
+                                                      .writeAddress = now.writeAddress,
+                                                      .bankOn = now.bankOn,
+                                                      .bank = now.bank,
+                                                      .doubleText = now.doubleText,
+                                                      .port = now.port,
+                                                      .type = now.type,
+                                                      .code = now.code}));
 }
 
 // The preview first; the alternate mode's enabled state does not enter it,

@@ -11,8 +11,14 @@ namespace quillon::app {
 void startTool(platform::ToolLauncher& launcher, const command::TransferCommand& command,
                QWidget* page) {
     const platform::LaunchOutcome outcome = launcher.start(command);
-    if (outcome.status == platform::LaunchOutcome::Status::Refused) {
+    if (outcome.status != platform::LaunchOutcome::Status::Started) {
         ui::showMessage(page->window(), fromUtf8(outcome.reason));
+    }
+}
+
+void tellIfAny(QWidget* page, const std::string& text) {
+    if (!text.empty()) {
+        ui::showMessage(page->window(), fromUtf8(text));
     }
 }
 

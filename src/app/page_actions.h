@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 
 #include "command/transfer_command.h"
 
@@ -18,10 +19,14 @@ namespace quillon::app {
 
 // What both pages do alike: start their command, and open a chosen drive.
 
-// Hands a composed command to the launcher; only a refusal is told, in a
-// box over `page`.
+// Hands a composed command to the launcher; a refusal or a failed start is
+// told, in a box over `page`.
 void startTool(platform::ToolLauncher& launcher, const command::TransferCommand& command,
                QWidget* page);
+
+// Shows `text` in a box over `page`; nothing when it is empty, which is how
+// the rules say that all went well.
+void tellIfAny(QWidget* page, const std::string& text);
 
 // Opens the chosen drive in the page's folder list; false when it was not
 // opened. A drive that is not ready is reported, and the list is set back to

@@ -90,26 +90,35 @@ void UploadPage::LabelChange1() {
 
 void UploadPage::CheckAll1() { c_.cmdPlay->setEnabled(rules::actionEnabled(flags_)); }
 
-// Composed afresh: the preview may be older than the controls.
+// Composed afresh: the preview may be older than the controls. The ROM is
+// looked at again: it may have gone since it was chosen.
 void UploadPage::cmdPlay_Click() {
     const command::PathShortener shortPath = [this](const std::string& path) {
         return launcher_.shortPath(path);
     };
-    startTool(launcher_,
-              command::uploadForRun(uploadSnapshot(c_), platform::pathSeparator(), shortPath),
-              c_.fraUp);
+    const command::UploadSnapshot page = uploadSnapshot(c_);
+    const command::TransferCommand run =
+        command::uploadForRun(page, platform::pathSeparator(), shortPath);
+    const std::string romPath = command::composeUpload(page, platform::pathSeparator()).file;
+    const std::string blocked = files::uploadBlocked(
+        romPath, !page.fileName.empty() && QFileInfo(fromUtf8(romPath)).isFile(), run.file);
+    if (!blocked.empty()) {
+        tellIfAny(c_.fraUp, blocked);
+        return;
+    }
+    startTool(launcher_, run, c_.fraUp);
 }
 
 // What the page saves is part of what its command is composed from; reading
 // it through the same snapshot keeps the two from drifting apart.
 void UploadPage::cmdSave1_Click() {
     const command::UploadSnapshot now = uploadSnapshot(c_);
-    settings::saveUpload(store_, {.fast = now.fast,
-                                  .writeOn = now.writeOn,
-                                  .writeAddress = now.writeAddress,
-                                  .doubleText = now.doubleText,
-                                  .port = now.port,
-                                  .type = now.type});
+    tellIfAny(c_.fraUp, settings::saveUpload(store_, {.fast = now.fast,
+                                                      .writeOn = now.writeOn,
+                                                      .writeAddress = now.writeAddress,
+                                                      .doubleText = now.doubleText,
+                                                      .port = now.port,
+                                                      .type = now.type}));
 }
 
 // Runs before the key reaches the box, so the page is evaluated and
@@ -143,8 +152,7 @@ void UploadPage::Drive2_Change() {
     LabelChange1();
 }
 
-// A new folder lists its files with none of them chosen; the page's flags
-// are left as they are.
+// A new folder lists its files with none of them chosen.
 void UploadPage::Dir2_Change() {
     c_.flbOpen->setFolder(c_.Dir2->path());
     forgetRom();
@@ -154,8 +162,15 @@ void UploadPage::flbOpen_Click() {
     const QString name = c_.flbOpen->currentFileName();
     const QString fullPath = c_.flbOpen->folder() + fromUtf8(platform::pathSeparator()) + name;
     const QFileInfo file(fullPath);
-    if (name.isEmpty() || !file.isFile()) {
-        // Gone since it was listed: the last choice stands as it was.
+    if (name.isEmpty()) {
+        return;
+    }
+    if (!file.isFile()) {
+        // Gone since it was listed: the list is read again without it, and
+        // no ROM counts as chosen, an earlier one neither: what an upload
+        // sends is the list's selection, and there is none now.
+        c_.flbOpen->setFolder(c_.flbOpen->folder());
+        forgetRom();
         return;
     }
     if (!files::isRomPath(utf8(fullPath))) {
@@ -184,7 +199,7 @@ void UploadPage::cmdView1_Click() { switchFileView(kAllFilesPattern, c_.cmdView1
 void UploadPage::cmdView2_Click() { switchFileView(kRomFilesPattern, c_.cmdView2, c_.cmdView1); }
 
 // The two view buttons share one place: the one pressed gives way to its
-// twin, and the list's new view leaves no ROM chosen on screen.
+// twin, and the list's new view leaves no ROM chosen.
 void UploadPage::switchFileView(const char* pattern, QPushButton* pressed, QPushButton* twin) {
     const bool keyboardHere = pressed->hasFocus();
     c_.flbOpen->setPattern(QString::fromLatin1(pattern));
@@ -199,6 +214,7 @@ void UploadPage::switchFileView(const char* pattern, QPushButton* pressed, QPush
 }
 
 void UploadPage::forgetRom() {
+    flags_.select = false;
     c_.cmdPlay->setEnabled(false);
     c_.lblName->clear();
     c_.lblSize->clear();

@@ -57,7 +57,8 @@ private:
     void cmdView1_Click();
     void cmdView2_Click();
     void switchFileView(const char* pattern, QPushButton* pressed, QPushButton* twin);
-    // No ROM on screen any more: the upload waits for the next selection.
+    // The list has no entry selected, so no ROM is chosen any more and the
+    // upload waits for the next selection.
     void forgetRom();
 
     UploadControls c_;

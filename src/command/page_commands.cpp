@@ -67,7 +67,12 @@ TransferCommand composeDump(const DumpSnapshot& page) {
         valueField(page.writeOn, "-w", page.writeAddress),
         "-t" + page.code,  // the tool always needs a cartridge code
     };
-    command.file = page.destination;
+    // A typed name such as "-rf.a78" would reach the tool as options. In
+    // the form "./-rf.a78" it names the same file (relative names are taken
+    // from the current folder either way, on every system) and cannot be
+    // mistaken for one; the preview shows that form too, so it shows what
+    // runs.
+    command.file = page.destination.starts_with('-') ? "./" + page.destination : page.destination;
     return command;
 }
 

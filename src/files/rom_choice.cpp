@@ -61,4 +61,18 @@ RomDescription describeRom(std::string_view fileName, std::uintmax_t bytes) {
             doublePreset(size)};
 }
 
+std::string uploadBlocked(std::string_view romPath, bool stillAFile, std::string_view shortForm) {
+    const std::string named = "The ROM file \"" + std::string(romPath) + "\" ";
+    if (!stillAFile) {
+        return named + "is not there any more, so cartpipe was not started. "
+                       "Choose the ROM again from the list.";
+    }
+    if (shortForm.empty()) {
+        return named + "has no short form of its path that the command interpreter can be "
+                       "given, so cartpipe was not started. Move it to a folder with a "
+                       "plain name and choose it there.";
+    }
+    return {};
+}
+
 }  // namespace quillon::files

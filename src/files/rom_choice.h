@@ -38,4 +38,10 @@ struct RomDescription {
 // for every script.
 RomDescription describeRom(std::string_view fileName, std::uintmax_t bytes);
 
+// What to tell the user instead of starting an upload whose ROM is no longer
+// a file at `romPath` (deleted or renamed since it was chosen), or whose path
+// the system gives no short form of: the tool must never be handed an empty
+// or another file. Empty when the upload may start.
+std::string uploadBlocked(std::string_view romPath, bool stillAFile, std::string_view shortForm);
+
 }  // namespace quillon::files

@@ -1,6 +1,7 @@
 #include "platform/cmd_line_win32.h"
 
 #include <optional>
+#include <utility>
 
 #include "platform/field_names.h"
 
@@ -89,20 +90,29 @@ std::string prefixFor(std::string_view interpreter) {
 
 }  // namespace
 
-InterpreterLine interpreterLine(std::string_view interpreter,
-                                const command::TransferCommand& command) {
-    command::TransferCommand passed;
+CmdFields cmdFields(const command::TransferCommand& command) {
+    CmdFields passed;
     for (std::size_t index = 0; index < command.options.size(); ++index) {
         const std::string& field = command.options[index];
         if (std::optional<std::string> what = firstUnpassable(field)) {
             return {{}, refusal(optionFieldName(command, index), *what)};
         }
-        passed.options.push_back(isPlain(field) ? field : quoted(field));
+        passed.fields.options.push_back(isPlain(field) ? field : quoted(field));
     }
     if (std::optional<std::string> what = firstUnpassable(command.file)) {
         return {{}, refusal(std::string(kFileArgumentName), *what)};
     }
-    return {command::joinLine(prefixFor(interpreter), passed, quoted(command.file)), {}};
+    passed.fields.file = quoted(command.file);
+    return passed;
+}
+
+InterpreterLine interpreterLine(std::string_view interpreter,
+                                const command::TransferCommand& command) {
+    CmdFields passed = cmdFields(command);
+    if (!passed.refusal.empty()) {
+        return {{}, std::move(passed.refusal)};
+    }
+    return {command::joinLine(prefixFor(interpreter), passed.fields, passed.fields.file), {}};
 }
 
 }  // namespace quillon::platform

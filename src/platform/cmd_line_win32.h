@@ -16,6 +16,15 @@ struct InterpreterLine {
     std::string refusal;  // empty when `line` may be started
 };
 
+// The command with every field written as cmd.exe must be given it for the
+// tool to receive that field unchanged, quoted only where needed (the file
+// argument always), or why one field cannot be written so.
+struct CmdFields {
+    command::TransferCommand fields;
+    std::string refusal;  // empty when `fields` may be used
+};
+CmdFields cmdFields(const command::TransferCommand& command);
+
 // The run line with `interpreter` in the place of command.com: every option
 // field and the file argument reach the tool as one argument each, exactly as
 // given, and nothing in them is acted on by cmd.exe or by a batch file

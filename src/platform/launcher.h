@@ -15,7 +15,7 @@ std::string_view pathSeparator();
 struct LaunchOutcome {
     enum class Status {
         Started,     // the tool's window was started; nothing more is known
-        NotStarted,  // the system could not start it; nothing to tell the user
+        NotStarted,  // nothing could start it; `reason` says what to install
         Refused,     // the command cannot be passed safely; `reason` says why
     };
     Status status = Status::NotStarted;

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "platform/detached_process_posix.h"
-#include "platform/field_names.h"
 #include "platform/launcher.h"
+#include "platform/nul_refusal_posix.h"
 #include "platform/terminal_posix.h"
 
 namespace quillon::platform {
@@ -26,24 +26,10 @@ std::string searchPath() {
     return fallback;
 }
 
-// An argument vector ends each word at its first NUL, so a text holding one
-// would reach the tool cut short; say so instead of passing half of it.
-std::string reasonToRefuse(const command::TransferCommand& command) {
-    const auto refuse = [](const std::string& field) {
-        return "The " + field +
-               " holds a NUL character, which cannot be passed to the tool. "
-               "Remove it and try again.";
-    };
-    for (std::size_t index = 0; index < command.options.size(); ++index) {
-        if (command.options[index].find('\0') != std::string::npos) {
-            return refuse(optionFieldName(command, index));
-        }
-    }
-    if (command.file.find('\0') != std::string::npos) {
-        return refuse(std::string(kFileArgumentName));
-    }
-    return {};
-}
+constexpr std::string_view kNoTerminal =
+    "cartpipe could not be started: no terminal program could be opened to run it in. "
+    "Install a terminal emulator (xterm, for instance: sudo apt install xterm), "
+    "or name yours in the TERMINAL environment variable.";
 
 // Linux and other POSIX desktops have no command.com and no 8.3 names: the
 // tool runs in a terminal emulator, handed its arguments as a vector.
@@ -61,16 +47,21 @@ public:
     }
 
     LaunchOutcome start(const command::TransferCommand& command) override {
-        if (std::string reason = reasonToRefuse(command); !reason.empty()) {
+        if (std::string reason = nulRefusal(command); !reason.empty()) {
             return {LaunchOutcome::Status::Refused, std::move(reason)};
         }
-        const std::optional<FoundTerminal> terminal = findTerminal(searchPath());
-        if (!terminal) {
-            return {LaunchOutcome::Status::NotStarted, {}};
+        const char* userChoice = std::getenv("TERMINAL");
+        const std::vector<std::string> arguments = command::toolArguments(command);
+        // A terminal that cannot be started (a broken install, a missing
+        // interpreter of a script) must not hide one that can.
+        for (const FoundTerminal& terminal :
+             findTerminals(searchPath(), userChoice ? std::optional<std::string_view>(userChoice)
+                                                    : std::nullopt)) {
+            if (startDetached(terminalCommandLine(terminal, arguments))) {
+                return {LaunchOutcome::Status::Started, {}};
+            }
         }
-        const bool started =
-            startDetached(terminalCommandLine(*terminal, command::toolArguments(command)));
-        return {started ? LaunchOutcome::Status::Started : LaunchOutcome::Status::NotStarted, {}};
+        return {LaunchOutcome::Status::NotStarted, std::string(kNoTerminal)};
     }
 };
 

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
 #include "platform/cmd_line_win32.h"
 #include "platform/launcher.h"
@@ -11,22 +12,29 @@ namespace quillon::platform {
 
 namespace {
 
+constexpr std::string_view kNoInterpreter =
+    "cartpipe could not be started: neither command.com nor the system's cmd.exe could be "
+    "opened to run it in. Repair Windows so that cmd.exe stands in the system folder "
+    "(sfc /scannow in an administrator's command prompt).";
+
 // command.com where it still stands at its old place (the line is then the
-// one the tool was always started with); elsewhere, every 64-bit Windows
-// among them, the system's own cmd.exe, taken from the system folder and
-// never from PATH, where anything called cmd.exe could come first.
-std::optional<std::wstring> interpreterPath() {
+// one the tool was always started with), then the system's own cmd.exe,
+// taken from the system folder and never from PATH, where anything called
+// cmd.exe could come first. Both are tried in turn: a command.com that
+// cannot start (a 16-bit program on 64-bit Windows) must not hide cmd.exe.
+std::vector<std::wstring> interpreterPaths() {
+    std::vector<std::wstring> paths;
     const std::wstring commandCom = *toWide(kCommandCom);
     const DWORD attributes = ::GetFileAttributesW(commandCom.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return commandCom;
+        paths.push_back(commandCom);
     }
     wchar_t systemFolder[MAX_PATH + 1] = {};
     const UINT length = ::GetSystemDirectoryW(systemFolder, MAX_PATH + 1);
-    if (length == 0 || length > MAX_PATH) {
-        return std::nullopt;
+    if (length != 0 && length <= MAX_PATH) {
+        paths.push_back(std::wstring(systemFolder, length) + L"\\cmd.exe");
     }
-    return std::wstring(systemFolder, length) + L"\\cmd.exe";
+    return paths;
 }
 
 // In a console window of its own, shown normally and given the focus; we
@@ -51,17 +59,17 @@ public:
     std::string shortPath(const std::string& path) const override { return shortPathName(path); }
 
     LaunchOutcome start(const command::TransferCommand& command) override {
-        const std::optional<std::wstring> interpreter = interpreterPath();
-        if (!interpreter) {
-            return {LaunchOutcome::Status::NotStarted, {}};
+        for (const std::wstring& interpreter : interpreterPaths()) {
+            InterpreterLine run = interpreterLine(toUtf8(interpreter), command);
+            if (!run.refusal.empty()) {
+                return {LaunchOutcome::Status::Refused, std::move(run.refusal)};
+            }
+            const std::optional<std::wstring> line = toWide(run.line);
+            if (line && startDetached(interpreter, *line)) {
+                return {LaunchOutcome::Status::Started, {}};
+            }
         }
-        InterpreterLine run = interpreterLine(toUtf8(*interpreter), command);
-        if (!run.refusal.empty()) {
-            return {LaunchOutcome::Status::Refused, std::move(run.refusal)};
-        }
-        const std::optional<std::wstring> line = toWide(run.line);
-        const bool started = line && startDetached(*interpreter, *line);
-        return {started ? LaunchOutcome::Status::Started : LaunchOutcome::Status::NotStarted, {}};
+        return {LaunchOutcome::Status::NotStarted, std::string(kNoInterpreter)};
     }
 };
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "command/transfer_command.h"
+#include "platform/shell_word_posix.h"
 
 namespace quillon::platform {
 
@@ -23,54 +24,105 @@ bool isExecutableFile(const std::string& path) {
            ::access(path.c_str(), X_OK) == 0;
 }
 
-std::vector<std::string_view> absoluteFolders(std::string_view searchPath) {
-    std::vector<std::string_view> folders;
+std::vector<std::string_view> splitAt(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
     while (true) {
-        const std::size_t colon = searchPath.find(':');
-        const std::string_view folder = searchPath.substr(0, colon);
-        // An empty or relative entry means "wherever we happen to stand";
-        // a terminal found there could be anything, so it is not looked at.
-        if (folder.starts_with('/')) {
-            folders.push_back(folder);
+        const std::size_t at = text.find(separator);
+        parts.push_back(text.substr(0, at));
+        if (at == std::string_view::npos) {
+            return parts;
         }
-        if (colon == std::string_view::npos) {
-            return folders;
-        }
-        searchPath.remove_prefix(colon + 1);
+        text.remove_prefix(at + 1);
     }
 }
 
-}  // namespace
-
-std::optional<FoundTerminal> findTerminal(std::string_view searchPath) {
-    const std::vector<std::string_view> folders = absoluteFolders(searchPath);
-    for (const TerminalConvention& terminal : kTerminals) {
-        for (std::string_view folder : folders) {
-            std::string candidate(folder);
-            if (!candidate.ends_with('/')) {
-                candidate += '/';
-            }
-            candidate += terminal.name;
-            if (isExecutableFile(candidate)) {
-                return FoundTerminal{candidate, terminal.runFlag};
-            }
+// An empty or relative PATH entry means "wherever we happen to stand"; a
+// terminal found there could be anything, so it is not looked at.
+std::optional<std::string> lookUp(std::string_view name, std::string_view searchPath) {
+    for (std::string_view folder : splitAt(searchPath, ':')) {
+        if (!folder.starts_with('/')) {
+            continue;
+        }
+        std::string candidate(folder);
+        if (!candidate.ends_with('/')) {
+            candidate += '/';
+        }
+        candidate += name;
+        if (isExecutableFile(candidate)) {
+            return candidate;
         }
     }
     return std::nullopt;
 }
 
+// The user's own terminal: a known name keeps its convention, any other
+// gets the common one.
+std::optional<FoundTerminal> userTerminal(std::string_view variable, std::string_view searchPath) {
+    const std::string_view name = variable.substr(variable.rfind('/') + 1);
+    TerminalConvention convention{name, kCommonRunFlag};
+    for (const TerminalConvention& known : kTerminals) {
+        if (known.name == name) {
+            convention = known;
+        }
+    }
+    if (variable.find('/') == std::string_view::npos) {
+        if (std::optional<std::string> program = lookUp(name, searchPath)) {
+            return FoundTerminal{*program, convention};
+        }
+    } else if (variable.starts_with('/') && isExecutableFile(std::string(variable))) {
+        return FoundTerminal{std::string(variable), convention};
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<FoundTerminal> findTerminals(std::string_view searchPath,
+                                         std::optional<std::string_view> terminalVariable) {
+    std::vector<FoundTerminal> found;
+    const auto add = [&](const TerminalConvention& terminal) {
+        if (std::optional<std::string> program = lookUp(terminal.name, searchPath)) {
+            found.push_back({*program, terminal});
+        }
+    };
+    add(kTerminalLauncher);
+    if (terminalVariable && !terminalVariable->empty()) {
+        if (std::optional<FoundTerminal> own = userTerminal(*terminalVariable, searchPath)) {
+            found.push_back(*own);
+        }
+    }
+    for (const TerminalConvention& terminal : kTerminals) {
+        add(terminal);
+    }
+    return found;
+}
+
 std::vector<std::string> terminalCommandLine(const FoundTerminal& terminal,
                                              const std::vector<std::string>& toolArguments) {
-    std::vector<std::string> line = {
-        terminal.program,
-        std::string(terminal.runFlag),
+    std::vector<std::string> command = {
         "/bin/sh",
         "-c",
         std::string(kKeepOpenScript),
         std::string(kScriptName),
         std::string(command::kToolName),
     };
-    line.insert(line.end(), toolArguments.begin(), toolArguments.end());
+    command.insert(command.end(), toolArguments.begin(), toolArguments.end());
+
+    std::vector<std::string> line = {terminal.program};
+    if (!terminal.convention.wordsBefore.empty()) {
+        for (std::string_view word : splitAt(terminal.convention.wordsBefore, ' ')) {
+            line.emplace_back(word);
+        }
+    }
+    if (!terminal.convention.oneText) {
+        line.insert(line.end(), command.begin(), command.end());
+        return line;
+    }
+    std::string text;
+    for (const std::string& word : command) {
+        text += (text.empty() ? "" : " ") + shellWord(word);
+    }
+    line.push_back(text);
     return line;
 }
 

@@ -1,6 +1,7 @@
 #include "settings/page_settings.h"
 
 #include <string_view>
+#include <utility>
 
 namespace quillon::settings {
 
@@ -35,13 +36,22 @@ public:
 
     void marker(std::string_view key) { write(key, kSavedMarker); }
 
+    // What to tell the user; empty when every write was stored.
+    std::string refusal() && { return std::move(refusal_); }
+
 private:
+    // Only the first refusal is told: the later ones have the same cause.
     void write(std::string_view key, std::string_view value) {
-        static_cast<void>(store_.write(kApplication, section_, key, value));
+        if (!store_.write(kApplication, section_, key, value) && refusal_.empty()) {
+            const std::string reason = store_.refusalReason();
+            refusal_ = "The settings could not be saved. " +
+                       (reason.empty() ? std::string("The settings store refused them.") : reason);
+        }
     }
 
     SettingsStore& store_;
     std::string_view section_;
+    std::string refusal_;
 };
 
 // Reads one section back into the options, key for key as they were written.
@@ -103,16 +113,18 @@ void dumpKeys(Section& section, Options&& options) {
 
 // The marker goes last: a page counts as saved only once its save has run
 // to the end.
-void saveUpload(SettingsStore& store, const UploadOptions& options) {
+std::string saveUpload(SettingsStore& store, const UploadOptions& options) {
     SectionWriter section(store, kUploadSection);
     uploadKeys(section, options);
     section.marker(kUploadMarker);
+    return std::move(section).refusal();
 }
 
-void saveDump(SettingsStore& store, const DumpOptions& options) {
+std::string saveDump(SettingsStore& store, const DumpOptions& options) {
     SectionWriter section(store, kDumpSection);
     dumpKeys(section, options);
     section.marker(kDumpMarker);
+    return std::move(section).refusal();
 }
 
 std::optional<UploadOptions> loadUpload(const SettingsStore& store) {

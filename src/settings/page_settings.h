@@ -36,9 +36,10 @@ struct DumpOptions {
 
 // Write the page's keys in order, the marker last; a refused write is
 // skipped and the save goes on. A hex text is written only while its box is
-// checked.
-void saveUpload(SettingsStore& store, const UploadOptions& options);
-void saveDump(SettingsStore& store, const DumpOptions& options);
+// checked. Returns what to tell the user when any write was refused (the
+// first refusal's reason), empty when all were stored.
+std::string saveUpload(SettingsStore& store, const UploadOptions& options);
+std::string saveDump(SettingsStore& store, const DumpOptions& options);
 
 // The page's options as last saved; none when the page was never saved (its
 // marker is not exactly "Yes"). A missing key reads as the empty text (a

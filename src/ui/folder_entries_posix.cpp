@@ -27,6 +27,14 @@ bool entryIs(int folderFd, const dirent& entry, EntryKind kind) {
     return type == (kind == EntryKind::Folders ? DT_DIR : DT_REG);
 }
 
+// A name that is not valid in the system's encoding cannot be shown as it
+// is, and the text shown for it would name no file when handed back: it is
+// left out rather than offered as an entry that does nothing when chosen.
+bool showable(const char* name, QString& shown) {
+    shown = QFile::decodeName(name);
+    return QFile::encodeName(shown) == name;
+}
+
 }  // namespace
 
 QStringList folderEntryNames(const QString& folder, EntryKind kind) {
@@ -37,8 +45,10 @@ QStringList folderEntryNames(const QString& folder, EntryKind kind) {
     }
     const int folderFd = ::dirfd(listing);
     while (const dirent* entry = ::readdir(listing)) {
-        if (!isDotOrDotDot(entry->d_name) && entryIs(folderFd, *entry, kind)) {
-            names.append(QFile::decodeName(entry->d_name));
+        QString name;
+        if (!isDotOrDotDot(entry->d_name) && entryIs(folderFd, *entry, kind) &&
+            showable(entry->d_name, name)) {
+            names.append(name);
         }
     }
     ::closedir(listing);

@@ -3,6 +3,8 @@
 #include <QMessageBox>
 #include <utility>
 
+#include "settings/identity.h"
+
 namespace quillon::ui {
 
 namespace {
@@ -23,7 +25,7 @@ void showMessage(QWidget* parent, const QString& text) {
     }
     // No icon: the texts are plain notices, and a box with an OK button only
     // leaves the user nothing to decide.
-    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageCaption), text,
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(settings::kProgramName), text,
                     QMessageBox::Ok, parent);
     box.exec();
 }

@@ -7,10 +7,8 @@ class QWidget;
 
 namespace quillon::ui {
 
-inline constexpr char kMessageCaption[] = "Quillon";
-
-// A modal box with an OK button only and the caption "Quillon". Returns when
-// the user has closed it.
+// A modal box with an OK button only and the program's name as its caption.
+// Returns when the user has closed it.
 void showMessage(QWidget* parent, const QString& text);
 
 // Tests see and answer the boxes through this hook instead of a modal loop;

@@ -1,46 +1,42 @@
 #include "ui/qsettings_store.h"
 
-#include <QSettings>
 #include <QString>
+
+#include "settings/identity.h"
+#include "ui/settings_file.h"
 
 namespace quillon::ui {
 
 namespace {
 
-// The folder (Windows: registry key) under which every application name of
-// this program keeps its sections.
-constexpr char kOrganization[] = "Quillon";
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The folder (Windows: registry key) under which every application name of
+// this program keeps its sections.
+QString organization() { return QString::fromUtf8(settings::kOrganization); }
+
 }  // namespace
 
-// A fresh QSettings per call: nothing is cached between a save and the next
+// Read afresh on every call: nothing is cached between a save and the next
 // start, and two copies of the program see each other's last save.
 std::string QSettingsStore::read(std::string_view application, std::string_view section,
                                  std::string_view key) const {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLatin1(kOrganization), fromUtf8(application));
-    settings.beginGroup(fromUtf8(section));
     // A value that is missing or not a text (a hand-edited list, say) reads
     // as the empty text.
-    return settings.value(fromUtf8(key)).toString().toStdString();
+    return readUserSetting(organization(), fromUtf8(application),
+                           fromUtf8(section), fromUtf8(key))
+        .toStdString();
 }
 
 bool QSettingsStore::write(std::string_view application, std::string_view section,
                            std::string_view key, std::string_view value) {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
-                       QString::fromLatin1(kOrganization), fromUtf8(application));
-    if (!settings.isWritable()) {
-        return false;
-    }
-    settings.beginGroup(fromUtf8(section));
-    settings.setValue(fromUtf8(key), fromUtf8(value));
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    refusal_.clear();
+    return writeUserSetting(organization(), fromUtf8(application),
+                            fromUtf8(section), fromUtf8(key), fromUtf8(value), refusal_);
 }
+
+std::string QSettingsStore::refusalReason() const { return refusal_; }
 
 }  // namespace quillon::ui

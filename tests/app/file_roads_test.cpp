@@ -20,7 +20,8 @@ private slots:
     void cleanup() { h.reset(); }
 
     // Length not read, preset bypassing the combo box, a view button that keeps the labels or
-    // the ROM, a rejected file left chosen, a vanished one acted on, a folder keeping the ROM.
+    // the ROM chosen, a rejected file left chosen, a vanished one kept listed or chosen, a folder
+    // keeping the ROM.
     void theUploadRoadFromFolderToRom() {
         for (const auto& [name, bytes] : {std::pair{"cart.a78", 2048}, {"Four.A78", 4096},
                                           {"notes.txt", 10}, {"gone.bin", 2048}, {"more", -1}}) {
@@ -47,17 +48,19 @@ private slots:
         QVERIFY(h->text("lblName").isEmpty() && !h->enabled("cmdPlay"));
         h->click("chkHexx");
         h->click("chkHexx");
-        QVERIFY(h->enabled("cmdPlay") && h->messages.isEmpty());
+        QVERIFY(!h->enabled("cmdPlay") && h->messages.isEmpty());
         QVERIFY(h->clickFile("cart.a78") && h->clickFile("notes.txt"));
         QCOMPARE(h->messages, QStringList{"Please select an atari file only!"});
         QVERIFY(!h->window().upload().flags().select && !h->enabled("cmdPlay"));
         h->click("chkHexx");
         h->click("chkHexx");
         QVERIFY(!h->enabled("cmdPlay"));
-        QVERIFY(QFile::remove(roms_ + "/gone.bin") && h->clickFile("gone.bin"));
-        QCOMPARE(h->text("lblName") + "|" + h->text("lblSize") + "|" + h->text("cboDouble"),
-                 QString("ROM Selected: CART|ROM Size: 2KB|Double "));
+        QVERIFY(h->clickFile("cart.a78") && QFile::remove(roms_ + "/gone.bin"));
+        QVERIFY(h->clickFile("gone.bin") && !h->clickFile("gone.bin"));
+        QCOMPARE(h->text("lblName") + "|" + h->text("lblSize") + "|" + files->currentFileName(),
+                 "||");
         QVERIFY(!h->window().upload().flags().select && h->messages.size() == 1);
+        QVERIFY(!h->enabled("cmdPlay"));
         h->click("cmdView2");
         QVERIFY(h->find("cmdView2")->isHidden() && h->find("cmdView1")->isVisible());
         QVERIFY(h->clickFile("cart.a78") && h->openFolder("Dir2", "more"));
@@ -65,7 +68,7 @@ private slots:
         QCOMPARE(h->text("lblscript1"), "cartpipe  -d     " + roms_ + "/more/");
     }
 
-    // A stale command, a start despite a short write address, or a silent refusal.
+    // A stale command, a start despite a short write address, or a silent refusal or failure.
     void uploadStartsTheComposedCommand() {
         make("roms/GAME.BIN", 32768);
         QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("GAME.BIN"));
@@ -80,9 +83,9 @@ private slots:
         QCOMPARE(h->launcher.started, std::vector{expected});
         h->launcher.outcome = {LaunchOutcome::Status::Refused, "No."};
         h->click("cmdPlay");
-        h->launcher.outcome = {LaunchOutcome::Status::NotStarted, {}};
+        h->launcher.outcome = {LaunchOutcome::Status::NotStarted, "Install."};
         h->click("cmdPlay");
-        QVERIFY(h->messages == QStringList{"No."} && h->enabled("cmdPlay"));
+        QVERIFY(h->messages == QStringList({"No.", "Install."}) && h->enabled("cmdPlay"));
     }
 
     // A folder not replacing the whole destination, a name not judged as typed, a hex field

@@ -1,9 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QTest>
 #include <optional>
 
@@ -79,20 +77,6 @@ private slots:
         h->click("chkHexx");
         h->press("txtHexx", Qt::Key_Backspace);
         QVERIFY(!h->window().upload().flags().hexx);
-    }
-
-    // Text pasted by the box's menu not counted (by its length only).
-    void pastedTextCountsOnlyByItsLength() {
-        QLineEdit* edit = switchOn("txtHexx2");
-        QApplication::clipboard()->setText("ZZZZZZ");
-        const QPoint middle = edit->rect().center();
-        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, middle, edit->mapToGlobal(middle));
-        QApplication::sendEvent(edit, &rightClick);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        QTest::keyClick(menu, Qt::Key_P);  // Paste
-        QVERIFY(edit->text() == "ZZZZ" && h->window().dump().flags().hexx);
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe       -wZZZZ -tTEST "));
     }
 
 private:

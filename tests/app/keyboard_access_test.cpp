@@ -107,6 +107,7 @@ private slots:
     void everyControlHasARoleAndAName() {
         const QStringList expected = {
             "Drive2 ComboBox 'Drive'", "Dir2 List 'Folder'", "flbOpen List 'Files'",
+            "lblName StaticText 'Selected ROM: none'", "lblSize StaticText 'ROM size: none'",
             "txtHexx EditableText 'Write address' by Label1",
             "cboDouble ComboBox 'Double Transfer' by lblDouble1",
             "cboLPT ComboBox 'LPT Port Number' by lblLPT",

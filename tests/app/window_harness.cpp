@@ -3,8 +3,8 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTabBar>
 #include <QTest>
 
@@ -19,15 +19,14 @@ WindowHarness::WindowHarness() : previousFolder_(QDir::currentPath()) {
         *drive = {name, QFileInfo(root_.filePath(QString(name).toLower())).canonicalFilePath()};
     }
     QDir::setCurrent(workFolder());
-    for (auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-        QSettings::setPath(format, QSettings::UserScope, root_.filePath("settings"));
-    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath("settings")));
     ui::setMessageHook([this](const QString& text) { messages.append(text); });
 }
 
 WindowHarness::~WindowHarness() {
     window_.reset();
     ui::setMessageHook({});
+    qunsetenv("XDG_CONFIG_HOME");
     QDir::setCurrent(previousFolder_);
 }
 

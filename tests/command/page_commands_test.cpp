@@ -30,7 +30,8 @@ Commands upload(const UploadSnapshot& page) {
 }
 Commands dump(const DumpSnapshot& page) { return {composeDump(page), composeDump(page)}; }
 
-// The documented lines, then no file selected, a value taken as it stands, a folder destination.
+// The documented lines, then no file selected, a value taken as it stands, a folder destination,
+// a destination the tool would take for options.
 TEST(CommandLines, MatchTheWorkedExamples) {
     const std::string roms = R"(C:\ROMS)", cart = R"(C:\DUMPS\CART.BIN)";
     const struct {
@@ -78,6 +79,9 @@ TEST(CommandLines, MatchTheWorkedExamples) {
                "zz9", R"(C:\DUMPS\)"}),
          R"(cartpipe -a      -wc0 0 -tzz9 C:\DUMPS\)",
          R"(C:\Windows\command.com /k cartpipe -a      -wc0 0 -tzz9 "C:\DUMPS\")"},
+        {dump({false, kDoubles, "", "", "", false, "", false, "", "26F8", "-rf.a78"}),
+         R"(cartpipe        -t26F8 ./-rf.a78)",
+         R"(C:\Windows\command.com /k cartpipe        -t26F8 "./-rf.a78")"},
     };
     for (const auto& example : examples) {
         SCOPED_TRACE(example.preview);

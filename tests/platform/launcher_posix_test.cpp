@@ -14,6 +14,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "command/page_commands.h"
@@ -61,10 +62,16 @@ protected:
         fs::permissions(folder_ / name, fs::perms::owner_all);
     }
 
-    // Runs what follows `runFlag`, then notes its name (or the wrong flag) in "terminal-done".
-    void installTerminal(const std::string& name, const std::string& runFlag) const {
-        writeScript(name, "if [ \"$1\" != '" + runFlag + "' ]; then echo \"" + name +
-                              " was given $1\" > terminal-done; exit 2; fi\nshift\n\"$@\"\n" +
+    // Checks the words before the command (`runFlag`, blank-separated), runs the command (one
+    // shell-quoted text when `oneText`), then notes its name (or the wrong words) in
+    // "terminal-done".
+    void installTerminal(const std::string& name, const std::string& runFlag,
+                         bool oneText = false) const {
+        const std::string run = oneText ? "eval \"$1\"" : "\"$@\"";
+        writeScript(name, "words=''\nfor w in " + runFlag + "; do words=\"$words $1\"; shift; done\n" +
+                              "if [ \"$words\" != '" + (runFlag.empty() ? "" : " " + runFlag) +
+                              "' ]; then echo \"" + name +
+                              " was given $words\" > terminal-done; exit 2; fi\n" + run + "\n" +
                               "echo " + name + " > terminal-done");
     }
 
@@ -153,7 +160,8 @@ TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
                   Arguments({"-w" + text, folder + "/" + text}));
         EXPECT_EQ(run(dump({.bankOn = true, .bank = text, .writeOn = true, .writeAddress = text,
                             .code = text, .destination = text})),
-                  Arguments({"-n" + text, "-w" + text, "-t" + text, text}));
+                  Arguments({"-n" + text, "-w" + text, "-t" + text,
+                             text.starts_with('-') ? "./" + text : text}));
         EXPECT_FALSE(fs::exists("marker"));
     }
     const LaunchOutcome outcome = launcher_->start(dump({.code = std::string("26\0F8", 5)}));
@@ -194,54 +202,69 @@ TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
     }
 }
 
-// Catches a wrong preference, run flag or missing shell after the tool, and a start without one.
-TEST_F(PosixLauncherTest, TakesTheFirstUsableTerminalInItsOwnConvention) {
-    const std::map<std::string, std::string> runFlags = {
-        {"x-terminal-emulator", "-e"}, {"gnome-terminal", "--"}, {"konsole", "-e"},
-        {"xfce4-terminal", "-x"},      {"xterm", "-e"}};
-    enum class First { Runs, NotExecutable, NoInterpreter };
-    const struct {
-        std::vector<std::string> present;
+// Catches a wrong preference or convention, a missing shell after the tool, a terminal that
+// cannot start hiding the next one, and a start without any that says nothing.
+TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
+    // In order of preference, each with the way its documentation says it takes a command.
+    const std::vector<std::tuple<std::string, std::string, bool>> terminals = {
+        {"xdg-terminal-exec", "", false}, {"users-own", "-e", false},
+        {"x-terminal-emulator", "-e", false}, {"kgx", "--", false},
+        {"ptyxis", "--", false},          {"gnome-terminal", "--", false},
+        {"konsole", "-e", false},         {"xfce4-terminal", "-x", false},
+        {"mate-terminal", "-x", false},   {"qterminal", "-e", false},
+        {"lxterminal", "-e", true},       {"tilix", "-e", true},
+        {"terminator", "-x", false},      {"alacritty", "-e", false},
+        {"kitty", "", false},             {"foot", "", false},
+        {"wezterm", "start --", false},   {"urxvt", "-e", false},
+        {"xterm", "-e", false}};
+    enum class First { Runs, NotExecutable, CannotStart };
+    struct Row {
+        std::vector<std::size_t> present;  // indexes into `terminals`, the first one first
         First first;
-        std::string chosen;  // empty when nothing may start
-    } rows[] = {
-        {{"gnome-terminal", "x-terminal-emulator"}, First::Runs, "x-terminal-emulator"},
-        {{"konsole", "gnome-terminal"}, First::Runs, "gnome-terminal"},
-        {{"xfce4-terminal", "konsole"}, First::Runs, "konsole"},
-        {{"xterm", "xfce4-terminal"}, First::Runs, "xfce4-terminal"},
-        {{"x-terminal-emulator", "xterm"}, First::NotExecutable, "xterm"},
-        {{"xterm"}, First::NoInterpreter, ""},
-        {{}, First::Runs, ""},
+        std::optional<std::size_t> chosen;
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + row.chosen);
-        for (const auto& [name, flag] : runFlags) {
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i + 1 < terminals.size(); ++i) {
+        rows.push_back({{i + 1, i}, First::Runs, i});  // the preferred one is made second
+    }
+    rows.push_back({{2, 18}, First::NotExecutable, 18});
+    rows.push_back({{0, 2}, First::CannotStart, 2});
+    rows.push_back({{18}, First::CannotStart, std::nullopt});
+    rows.push_back({{}, First::Runs, std::nullopt});
+    ::setenv("TERMINAL", "users-own", 1);
+    for (const Row& row : rows) {
+        for (const auto& [name, flag, oneText] : terminals) {
             fs::remove(folder_ / name);
         }
         for (const char* name : {"record", "terminal-done", "shell-ran"}) {
             fs::remove(folder_ / name);
         }
-        for (const std::string& name : row.present) {
-            installTerminal(name, runFlags.at(name));
+        for (const std::size_t index : row.present) {
+            const auto& [name, flag, oneText] = terminals[index];
+            installTerminal(name, flag, oneText);
         }
+        const std::string first = row.present.empty() ? "" : std::get<0>(terminals[row.present[0]]);
         if (row.first == First::NotExecutable) {
-            fs::permissions(folder_ / row.present[0], fs::perms::owner_read);
-        } else if (row.first == First::NoInterpreter) {
-            std::ofstream(folder_ / row.present[0]) << "#!/no/such/interpreter\n";
+            fs::permissions(folder_ / first, fs::perms::owner_read);
+        } else if (row.first == First::CannotStart) {
+            std::ofstream(folder_ / first) << "#!/no/such/interpreter\n";
         }
+        const std::string chosen = row.chosen ? std::get<0>(terminals[*row.chosen]) : "";
+        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + chosen);
         const LaunchOutcome outcome =
             makeSystemLauncher()->start({{"", "-r", "-f", "", "", "-w8000"}, "/roms/game.bin"});
-        if (row.chosen.empty()) {
+        if (chosen.empty()) {
             EXPECT_EQ(outcome.status, Status::NotStarted);
-            EXPECT_EQ(outcome.reason, "");
+            EXPECT_NE(outcome.reason.find("Install a terminal"), std::string::npos);
             EXPECT_FALSE(fs::exists("record"));
             continue;
         }
         EXPECT_EQ(outcome.status, Status::Started);
-        EXPECT_EQ(awaitTerminal(), row.chosen);
+        EXPECT_EQ(awaitTerminal(), chosen);
         EXPECT_EQ(toolRecord(), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
         EXPECT_TRUE(fs::exists("shell-ran"));
     }
+    ::unsetenv("TERMINAL");
 }
 
 }  // namespace

@@ -129,6 +129,17 @@ TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
     }
 }
 
+// Catches a command.com that cannot start hiding cmd.exe (a 16-bit program on 64-bit Windows).
+TEST_F(WindowsLauncherTest, ACommandComThatCannotStartGivesWayToCmd) {
+    const fs::path commandCom = "C:\\Windows\\command.com";
+    if (fs::exists(commandCom) || !(std::ofstream(commandCom) << "not a program")) {
+        GTEST_SKIP() << "command.com cannot be put in place here";
+    }
+    const auto arguments = run({{"", "-r"}, "C:\\CART.BIN"});
+    fs::remove(commandCom);
+    EXPECT_EQ(arguments, Arguments({"-r", "C:\\CART.BIN"}));
+}
+
 // A field cmd.exe cannot pass starts nothing, with the reason for the user.
 TEST_F(WindowsLauncherTest, AFieldCmdCannotPassIsRefusedAndNothingRuns) {
     const LaunchOutcome outcome = launcher_->start({{"-t\"&echo>marker&\""}, "C:\\CART.BIN"});

@@ -26,14 +26,17 @@ struct MemoryStore : SettingsStore {
     bool write(std::string_view application, std::string_view section, std::string_view key,
                std::string_view value) override {
         if (refused.contains(std::string(key))) {
+            reason = reason.empty() ? std::string(key) + " refused." : reason;
             return false;
         }
         values[at(application, section, key)] = value;
         writes += (writes.empty() ? "" : "|") + std::string(key) + "=" + std::string(value);
         return true;
     }
+    std::string refusalReason() const override { return reason; }
     std::map<std::string, std::string> values;
     std::set<std::string> refused;
+    std::string reason;
     std::string writes;
 };
 
@@ -81,11 +84,13 @@ TEST(PageSettings, SavedOneAfterTheOtherThenRestored) {
     EXPECT_EQ(dumped["Quillon/Dump/txtHexx2"] + dumped["Quillon/Dump/txtShortHexx"], "C0001F");
 }
 
-// A refused write is passed over and the save goes on to its marker; the key reads as missing.
-TEST(PageSettings, RefusedWritesAreSkipped) {
+// A refused write is passed over and the save goes on to its marker; the key reads as missing;
+// the save tells the first refusal's reason.
+TEST(PageSettings, RefusedWritesAreSkippedAndTold) {
     MemoryStore store;
     store.refused = {"chkHexx", "cboLPT"};
-    saveUpload(store, {true, true, "8000", "Reverse", "Port 2", "Linear"});
+    EXPECT_EQ(saveUpload(store, {true, true, "8000", "Reverse", "Port 2", "Linear"}),
+              "The settings could not be saved. chkHexx refused.");
     EXPECT_EQ(store.writes, "chkFast=True|txtHexx=8000|cboDouble=Reverse|cboType=Linear|Load=Yes");
     EXPECT_EQ(loadUpload(store), (UploadOptions{true, false, "", "Reverse", "", "Linear"}));
 }

@@ -1,3 +1,7 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
@@ -44,7 +48,8 @@ struct StandInDrives final : DriveSource {
 class ListWidgetsTest : public QObject {
     Q_OBJECT
 private slots:
-    // Files in mixed case, one hidden, and subfolders, one named like a ROM.
+    // Files in mixed case, one hidden, and subfolders, one named like a ROM; a file and a folder
+    // whose names are not UTF-8 are never listed.
     void init() {
         temp_ = std::make_unique<QTemporaryDir>();
         for (const char* folder : {"beta", "Alpha", "gamma/deep", ".cache", "folder.bin"}) {
@@ -54,10 +59,13 @@ private slots:
                                  "readme", "game.bin.txt", "game.a7"}) {
             addFile(name);
         }
+        QVERIFY(::mkdir(badName(), 0700) == 0 && ::close(::creat(badName() + ".bin", 0600)) == 0);
         files_ = std::make_unique<FileList>();
         files_->setPattern("*.bin;*.a78");
         files_->setFolder(roms());
     }
+
+    void cleanup() { QVERIFY(::unlink(badName() + ".bin") == 0 && ::rmdir(badName()) == 0); }
 
     // A case-sensitive match, "*.*" missing dotless names, a folder listed, an
     // unsorted list, a blank after ";" kept, a pattern change that rereads, or
@@ -174,6 +182,8 @@ private slots:
 
 private:
     QString roms() const { return temp_->filePath("roms"); }
+    // Qt cannot name it to remove it: cleanup() does.
+    QByteArray badName() const { return QFile::encodeName(roms()) + "/bad\xff"; }
     void addFile(const QString& name) const {
         QFile file(QDir(roms()).filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));

@@ -1,6 +1,13 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -74,10 +81,83 @@ private slots:
         }
     }
 
+    // A pipe read (start-up hangs) or replaced, a device behind a link replaced, a link to a
+    // file replaced by a file, a failed save that loses the old file or says nothing, a relative
+    // XDG_CONFIG_HOME followed, a home of "/" used.
+    void storeTouchesOnlyRegularFiles() {
+        const QByteArray home = qgetenv("HOME");
+        const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
+        enum Shape { Pipe, LinkToPipe, LinkToDevice, LinkToFile, TooBig, RelativeXdg, RootHome };
+        const struct {
+            Shape shape;
+            const char* refusal;  // a part of the reason; empty when the write must succeed
+        } rows[] = {{Pipe, "is a pipe"},  {LinkToPipe, "is a pipe"}, {LinkToDevice, "is a device"},
+                    {LinkToFile, ""}, {TooBig, "saved before are kept"}, {RelativeXdg, ""},
+                    {RootHome, "No home folder"}};
+        ::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead
+        for (const auto& row : rows) {
+            QTemporaryDir temp;
+            pointStoreAt(temp.path());
+            qputenv("HOME", QFile::encodeName(temp.path()));
+            const QByteArray file = QFile::encodeName(temp.filePath("Quillon/Quillon.conf"));
+            const QByteArray aside = QFile::encodeName(temp.filePath("aside"));
+            QVERIFY(QDir().mkpath(temp.filePath("Quillon")));
+            if (row.shape == Pipe || row.shape == LinkToPipe) {
+                QVERIFY(::mkfifo(row.shape == Pipe ? file : aside, 0600) == 0);
+            }
+            if (row.shape == LinkToFile || row.shape == TooBig) {
+                QVERIFY(QSettingsStore().write("Quillon", "Upload", "cboLPT", "old"));
+            }
+            if (row.shape == LinkToFile) {
+                QVERIFY(::rename(file, aside) == 0);
+            }
+            if (row.shape == LinkToPipe || row.shape == LinkToFile || row.shape == LinkToDevice) {
+                QVERIFY(::symlink(row.shape == LinkToDevice ? "/dev/null" : aside.constData(),
+                                  file) == 0);
+            }
+            if (row.shape == RelativeXdg) {
+                qputenv("XDG_CONFIG_HOME", "relative");
+            } else if (row.shape == RootHome) {
+                qunsetenv("XDG_CONFIG_HOME");
+                qputenv("HOME", "/");
+            }
+            const bool hadOld = row.shape == LinkToFile || row.shape == TooBig;
+            QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboLPT"),
+                     std::string(hadOld ? "old" : ""));
+            // A save larger than files may grow stands for a full disk.
+            rlimit limit{};
+            ::getrlimit(RLIMIT_FSIZE, &limit);
+            const rlimit before = limit;
+            if (row.shape == TooBig) {
+                limit.rlim_cur = 200;
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            QSettingsStore store;
+            const bool stored = store.write("Quillon", "Upload", "cboLPT", std::string(300, 'x'));
+            ::setrlimit(RLIMIT_FSIZE, &before);
+            QVERIFY2(stored == (*row.refusal == '\0'), std::to_string(row.shape).c_str());
+            QVERIFY2(store.refusalReason().find(row.refusal) != std::string::npos,
+                     store.refusalReason().c_str());
+            struct stat status {};
+            QVERIFY(::lstat(file, &status) == 0 || row.shape >= RelativeXdg);
+            QCOMPARE(S_ISFIFO(status.st_mode), row.shape == Pipe);
+            QCOMPARE(S_ISLNK(status.st_mode), row.shape >= LinkToPipe && row.shape <= LinkToFile);
+            struct stat target {};
+            ::stat(aside, &target);
+            QCOMPARE(S_ISFIFO(target.st_mode), row.shape == LinkToPipe);
+            if (hadOld) {
+                QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboLPT"),
+                         row.shape == LinkToFile ? std::string(300, 'x') : "old");
+            }
+            QCOMPARE(QFileInfo::exists(temp.filePath(".config/Quillon/Quillon.conf")),
+                     row.shape == RelativeXdg);
+            QVERIFY(!QFileInfo::exists("relative") && !QFileInfo::exists("/.config/Quillon"));
+        }
+    }
+
 private:
     static void pointStoreAt(const QString& folder) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
     }
 
     QTemporaryDir temp_;

@@ -1,0 +1,173 @@
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <optional>
+
+#include "ui/settings_file.h"
+
+namespace quillon::ui {
+
+namespace {
+
+bool isAbsolute(const QByteArray& path) { return path.startsWith('/'); }
+
+// The base directory rules: a relative XDG_CONFIG_HOME is ignored, and the
+// home folder comes from HOME or, when that is unset, from the user's
+// account. A home of "/" is no home: the file would land at the root.
+QByteArray configFolder() {
+    const QByteArray xdg = qgetenv("XDG_CONFIG_HOME");
+    if (isAbsolute(xdg)) {
+        return xdg;
+    }
+    QByteArray home = qgetenv("HOME");
+    if (!isAbsolute(home)) {
+        const passwd* account = ::getpwuid(::getuid());
+        home = account && account->pw_dir ? QByteArray(account->pw_dir) : QByteArray();
+    }
+    if (!isAbsolute(home) || home == "/") {
+        return {};
+    }
+    return home + "/.config";
+}
+
+const char* kindOf(mode_t mode) {
+    if (S_ISFIFO(mode)) {
+        return "a pipe";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    return S_ISDIR(mode) ? "a folder" : "not a regular file";
+}
+
+// The file to read and write, links followed (a link to nowhere yet names
+// the file it will create); nothing, with `problem` set, when it must not
+// be touched.
+std::optional<QString> settingsFile(const QString& organization, const QString& application,
+                                    std::string& problem) {
+    const QByteArray folder = configFolder();
+    if (folder.isEmpty()) {
+        problem = "No home folder is known (HOME is unset or \"/\"), so there is no place to keep "
+                  "them.";
+        return std::nullopt;
+    }
+    QFileInfo file(QFile::decodeName(folder) + "/" + organization + "/" + application + ".conf");
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth) {
+        file.setFile(file.symLinkTarget());
+    }
+    struct stat status {};
+    const QByteArray path = QFile::encodeName(file.absoluteFilePath());
+    if (::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        problem = "The settings file " + path.toStdString() + " is " + kindOf(status.st_mode) +
+                  "; it was left untouched.";
+        return std::nullopt;
+    }
+    return file.absoluteFilePath();
+}
+
+// Every value of a settings file, and `section/key` set to `value`.
+QVariantMap valuesWith(const QSettings& old, const QString& name, const QString& value) {
+    QVariantMap values;
+    for (const QString& each : old.allKeys()) {
+        values.insert(each, old.value(each));
+    }
+    values.insert(name, value);
+    return values;
+}
+
+// Whether the file at `path` reads back as `values`. QSettings keeps what
+// it wrote in memory under the file's name and would give that back, so the
+// file is read under a second name, a link of our own beside it.
+bool holdsAll(const QByteArray& path, const QVariantMap& values) {
+    const QByteArray second = path + ".check";
+    if (::symlink(path.constData(), second.constData()) != 0) {
+        return false;
+    }
+    bool whole = false;
+    {
+        const QSettings back(QFile::decodeName(second), QSettings::IniFormat);
+        whole = back.status() == QSettings::NoError && back.allKeys().size() == values.size();
+        for (auto each = values.cbegin(); whole && each != values.cend(); ++each) {
+            whole = back.value(each.key()) == each.value();
+        }
+    }
+    ::unlink(second.constData());
+    return whole;
+}
+
+// QSettings reports no error when a write is cut short (a full disk, a size
+// limit) and then puts the cut file in place of the old one. So the new
+// file is written beside the old one, read back, and only when it holds
+// every value does it take the old one's place.
+bool writeChecked(const QString& target, const QVariantMap& values, std::string& problem) {
+    const std::string failed = "The settings file " + QFile::encodeName(target).toStdString() +
+                               " could not be written (a read-only folder or a full disk); the "
+                               "settings saved before are kept.";
+    if (!QDir().mkpath(QFileInfo(target).absolutePath())) {
+        problem = failed;
+        return false;
+    }
+    QTemporaryFile scratch(target + QStringLiteral(".XXXXXX"));
+    scratch.setAutoRemove(false);
+    if (!scratch.open()) {
+        problem = failed;
+        return false;
+    }
+    const QString written = scratch.fileName();
+    scratch.close();
+    {
+        QSettings out(written, QSettings::IniFormat);
+        for (auto each = values.cbegin(); each != values.cend(); ++each) {
+            out.setValue(each.key(), each.value());
+        }
+        out.sync();
+    }
+    const QByteArray from = QFile::encodeName(written), to = QFile::encodeName(target);
+    bool whole = holdsAll(from, values);
+    struct stat old {};
+    if (whole && ::stat(to.constData(), &old) == 0) {
+        whole = ::chmod(from.constData(), old.st_mode & 07777) == 0;
+    }
+    if (!whole || ::rename(from.constData(), to.constData()) != 0) {
+        ::unlink(from.constData());
+        problem = failed;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString readUserSetting(const QString& organization, const QString& application,
+                        const QString& section, const QString& key) {
+    std::string problem;
+    const std::optional<QString> file = settingsFile(organization, application, problem);
+    if (!file) {
+        return {};
+    }
+    return QSettings(*file, QSettings::IniFormat).value(section + "/" + key).toString();
+}
+
+bool writeUserSetting(const QString& organization, const QString& application,
+                      const QString& section, const QString& key, const QString& value,
+                      std::string& problem) {
+    const std::optional<QString> file = settingsFile(organization, application, problem);
+    if (!file) {
+        return false;
+    }
+    const QSettings old(*file, QSettings::IniFormat);
+    if (old.status() != QSettings::NoError) {
+        problem = "The settings file " + QFile::encodeName(*file).toStdString() +
+                  " could not be read; it was left untouched.";
+        return false;
+    }
+    return writeChecked(*file, valuesWith(old, section + "/" + key, value), problem);
+}
+
+}  // namespace quillon::ui
