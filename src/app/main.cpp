@@ -11,7 +11,13 @@ int main(int argc, char* argv[]) {
     // No display name: Qt would add it to the window's caption.
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setOrganizationName(QStringLiteral("Quillon"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
+    // The drawing, and its bitmaps for a Qt that cannot render SVG (the Qt
+    // shipped with the Windows build has no SVG support).
+    QIcon icon(QStringLiteral(":/quillon.svg"));
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
+        icon.addFile(QStringLiteral(":/icons/quillon-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     // Lets Wayland compositors and task bars match the window to its menu
     // entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
