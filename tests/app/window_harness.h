@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -7,6 +8,7 @@
 
 #include "app/frm_game_loader.h"
 #include "platform/launcher.h"
+#include "support/test_registry_key.h"
 #include "ui/drive_source.h"
 #include "ui/qsettings_store.h"
 
@@ -45,6 +47,8 @@ public:
     app::frmGameLoader& window() { return *window_; }
 
     QString workFolder() const { return drives.work.root; }
+    // A path, or a preview holding paths, as the window writes it: "\\" on Windows.
+    static QString native(const QString& text) { return QDir::toNativeSeparators(text); }
     template <typename Widget = QWidget>
     Widget* find(const char* name) {
         return window_->findChild<Widget*>(QString::fromLatin1(name));
@@ -71,6 +75,9 @@ public:
     QStringList messages;  // every box shown, in order
 
 private:
+#ifdef _WIN32
+    TestRegistryKey registry_;
+#endif
     QTemporaryDir root_;
     QString previousFolder_;
     std::unique_ptr<app::frmGameLoader> window_;
