@@ -96,10 +96,12 @@ fi
   unset DISPLAY WAYLAND_DISPLAY
   # wine hands a Windows program no QT_* variable, but WINEQT_X arrives as
   # QT_X: the Qt tests drive real widgets offscreen, with fonts to measure
-  # text by, and print what Qt Test writes. WINEPATH finds the Qt and mingw
-  # runtime DLLs.
+  # text by, in the style a Windows desktop gives the window (offscreen
+  # would pick another), and print what Qt Test writes. WINEPATH finds the
+  # Qt and mingw runtime DLLs.
   if [ -n "$qt_windows" ]; then
     export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1
+    export WINEQT_STYLE_OVERRIDE=windowsvista
     export WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation'
     export WINEPATH="Z:${qt_windows//\//\\}\\bin"
   fi
