@@ -25,10 +25,14 @@ if(WIN32)
   # controls as Windows does, and a qt.conf that makes Qt look for plugins in
   # this folder only. No image-format plugin: the icon's bitmaps are PNG,
   # which QtGui reads itself.
-  set(quillon_runtime_dlls Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
-      libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  list(TRANSFORM quillon_runtime_dlls PREPEND "${QUILLON_QT_BIN_DIR}/")
-  install(FILES ${quillon_runtime_dlls} DESTINATION .)
+  install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+          DESTINATION .)
+  if(MINGW)
+    # The Qt for Windows keeps the runtime it was built with beside its DLLs.
+    set(quillon_runtime_dlls libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    list(TRANSFORM quillon_runtime_dlls PREPEND "$<TARGET_FILE_DIR:Qt6::Core>/")
+    install(FILES ${quillon_runtime_dlls} DESTINATION .)
+  endif()
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
   install(FILES ${quillon_packaging_dir}/windows/qt.conf DESTINATION .)
