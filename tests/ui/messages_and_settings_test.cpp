@@ -23,10 +23,10 @@ private slots:
         pointStoreAt(temp_.path());
 #ifdef _WIN32
         registry_.emplace();
+#endif
     }
+#ifdef _WIN32
     void cleanup() { registry_.reset(); }
-#else
-    }
 #endif
 
     // A hook that still opens a box; a box that is not modal, not captioned
