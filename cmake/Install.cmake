@@ -40,20 +40,22 @@ if(UNIX AND NOT APPLE)
 endif()
 
 if(WIN32)
-  # A Windows user has no Qt of their own: Qt's deploy step copies the Qt
-  # DLLs and the plugins the window loads (the platform plugin, the styles,
-  # the SVG image and icon plugins that draw the icon) next to quillon.exe
-  # and writes a qt.conf there. A static Qt needs no deploying, so that case
-  # is let through rather than stopped with an error. Qt 6.5 renamed the
-  # option that returns the script's name; both spellings are handled.
-  if(Qt6_VERSION VERSION_GREATER_EQUAL 6.5)
-    qt_generate_deploy_app_script(TARGET quillon
-      OUTPUT_SCRIPT quillon_deploy_script
-      NO_UNSUPPORTED_PLATFORM_ERROR)
-  else()
-    qt_generate_deploy_app_script(TARGET quillon
-      FILENAME_VARIABLE quillon_deploy_script
-      NO_UNSUPPORTED_PLATFORM_ERROR)
+  # A Windows user has no Qt of their own, and Qt 6.4 has no deploy tool for
+  # a cross build: the folder beside quillon.exe gets by name what the
+  # program loads. The Qt DLLs it links, the mingw runtime they and it share,
+  # the platform plugin that makes windows, the style plugin that draws the
+  # controls as Windows does, and a qt.conf that makes Qt look for plugins in
+  # this folder only. No image-format plugin: the icon's bitmaps are PNG,
+  # which QtGui reads itself.
+  install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
+          DESTINATION .)
+  if(MINGW)
+    # The Qt for Windows keeps the runtime it was built with beside its DLLs.
+    set(quillon_runtime_dlls libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    list(TRANSFORM quillon_runtime_dlls PREPEND "$<TARGET_FILE_DIR:Qt6::Core>/")
+    install(FILES ${quillon_runtime_dlls} DESTINATION .)
   endif()
-  install(SCRIPT ${quillon_deploy_script})
+  install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+  install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
+  install(FILES ${quillon_packaging_dir}/windows/qt.conf DESTINATION .)
 endif()

@@ -1,5 +1,5 @@
 # `cpack` packages what the install rules put in place: a Debian package on
-# Linux, a zip of the deployed program folder on Windows.
+# Linux; on Windows a portable ZIP of the program folder and an installer.
 
 set(CPACK_PACKAGE_NAME quillon)
 set(CPACK_PACKAGE_VENDOR "The Quillon developers")
@@ -19,7 +19,7 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Quillon)
 set(CPACK_STRIP_FILES ON)
 
 if(WIN32)
-  set(CPACK_GENERATOR ZIP)
+  include(cmake/PackagingWindows.cmake)
 else()
   set(CPACK_GENERATOR DEB)
   # quillon_<version>_<arch>.deb

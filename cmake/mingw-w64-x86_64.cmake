@@ -12,9 +12,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
-# Link the compiler's runtime statically: wine then needs no DLLs from the
-# cross toolchain beside each executable.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# How the compiler's runtime is linked is the project's choice (it depends
+# on whether a Qt for Windows is used), made in the top-level CMakeLists.
 
 find_program(QUILLON_WINE NAMES wine wine64 REQUIRED)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${QUILLON_WINE})

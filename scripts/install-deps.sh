@@ -5,7 +5,7 @@
 #   scripts/install-deps.sh run    build and start the window
 #   scripts/install-deps.sh test   also the test suite: GoogleTest, sanitizers,
 #                                  the Windows cross build under wine, the
-#                                  package check and the screenshot tools
+#                                  package checks and the picture tools
 set -euo pipefail
 
 # Ninja is the one generator used by every build directory of the scripts.
@@ -24,6 +24,12 @@ test_packages=(
   # The cross compiler with posix threads, which std::thread and GoogleTest
   # need; "wine" carries /usr/bin/wine, "wine64" the loader it starts.
   g++-mingw-w64-x86-64-posix wine wine64
+  # The Windows package: its installer (NSIS), the ZIP unpacked and its
+  # programs' DLL imports and resources read back, the Qt for Windows
+  # tarball unpacked.
+  nsis unzip icoutils binutils-mingw-w64-x86-64 xz-utils
+  # scripts/make-icons.sh draws the icon's bitmaps and .ico from the SVG.
+  librsvg2-bin
   # The README's pictures are taken from the real window under Xvfb.
   xvfb xauth xdotool imagemagick
   desktop-file-utils appstream dpkg-dev file

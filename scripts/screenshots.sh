@@ -3,16 +3,28 @@
 # under Xvfb and driven with real mouse and key events:
 #   docs/upload-page.png    a ROM file picked, fast transfer ticked
 #   docs/download-page.png  a destination typed
-# Needs the Debian packages xvfb, xauth, xdotool and imagemagick.
+# and with --windows the Windows build's window under wine, installed from a
+# Windows build folder with the window (scripts/test.sh makes build/windows):
+#   docs/windows-upload-page.png  the upload page as above
+# Needs the Debian packages xvfb, xauth, xdotool and imagemagick (and wine).
 #
 # Usage: scripts/screenshots.sh [build folder]
+#        scripts/screenshots.sh --windows [Windows build folder]
 # The default build folder is the one of scripts/run.sh (same settings), so
 # either script reuses the other's work.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
-if [[ ${1:-} != --inside-xvfb ]]; then
+if [[ ${1:-} == --windows ]]; then
+    build=$(realpath -m "${2:-$root/build/windows}")
+    [[ -f $build/src/app/quillon.exe ]] || {
+        echo "screenshots: no quillon.exe in $build; build the Windows window first (scripts/test.sh)" >&2
+        exit 1
+    }
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --inside-xvfb-windows "$build"
+fi
+if [[ ${1:-} != --inside-xvfb* ]]; then
     build=$(realpath -m "${1:-$root/build/run}")
     for tool in xvfb-run xauth xdotool import; do
         command -v "$tool" >/dev/null || {
@@ -25,7 +37,7 @@ if [[ ${1:-} != --inside-xvfb ]]; then
     # 96 dots per inch: the window's layout is 15 twips to the pixel there.
     exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" --inside-xvfb "$build"
 fi
-build=$2
+mode=$1 build=$2
 
 # --- Inside Xvfb from here on. --------------------------------------------
 
@@ -55,7 +67,18 @@ export HOME=$demo/home XDG_CONFIG_HOME=$demo/home/.config XDG_RUNTIME_DIR=$demo/
 unset QT_QPA_PLATFORM
 
 # The upload page opens on the folder the program starts in.
-(cd "$demo/ROMs" && exec "$build/src/app/quillon") &
+if [[ $mode == --inside-xvfb-windows ]]; then
+    # The installed folder, as a user unpacks it, in a wine prefix of its
+    # own (no saved options); the demo folder is on its drive C:.
+    export WINEPREFIX=$demo/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    unset WINEPATH
+    wineboot -i >/dev/null 2>&1
+    cmake --install "$build" --prefix "$demo/Quillon" >/dev/null
+    mv "$demo/ROMs" "$WINEPREFIX/drive_c/ROMs"
+    (cd "$WINEPREFIX/drive_c/ROMs" && exec wine "$demo/Quillon/quillon.exe") &
+else
+    (cd "$demo/ROMs" && exec "$build/src/app/quillon") &
+fi
 app_pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Quillon 2\.5$' | head -n 1)
 xdotool windowmove --sync "$window" 0 0
@@ -80,6 +103,11 @@ mkdir -p "$root/docs"
 # Upload page: the first ROM in the file list, then Fast Transfer.
 click_at_twips $((180 + 360 + 300)) $((480 + 1860 + 150))
 click_at_twips $((180 + 300 + 120)) $((480 + 3300 + 190))
+if [[ $mode == --inside-xvfb-windows ]]; then
+    capture windows-upload-page.png
+    wineserver -k
+    exit 0
+fi
 capture upload-page.png
 
 # Download page: the wheel over the tab row turns to the next tab; then a

@@ -63,13 +63,51 @@ source "$root/build/asan/phase.tally"
 
 windows_dir=$root/build/windows
 mkdir -p "$windows_dir"
+# The window is built for Windows too when a Qt for Windows is at hand: a
+# prefix named by QUILLON_QT_WINDOWS, else the project's tarball beside the
+# checkout (scripts/build-qt-windows.sh makes it), unpacked once into the
+# build folder and again only when the tarball changed.
+qt_tarball=$root/../shared/toolchains/qt6-mingw64/qt6.4.2-mingw64-shared.tar.xz
+qt_windows=
+if [ -n "${QUILLON_QT_WINDOWS:-}" ]; then
+  qt_windows=$(cd "$QUILLON_QT_WINDOWS" && pwd)
+elif [ -f "$qt_tarball" ]; then
+  qt_unpacked=$root/build/qt-windows
+  qt_stamp=$(stat -c '%s %Y' "$qt_tarball")
+  if [ "$(cat "$qt_unpacked/.stamp" 2> /dev/null)" != "$qt_stamp" ]; then
+    rm -rf "$qt_unpacked"
+    mkdir -p "$qt_unpacked"
+    tar -C "$qt_unpacked" -xJf "$qt_tarball"
+    echo "$qt_stamp" > "$qt_unpacked/.stamp"
+  fi
+  qt_windows=$qt_unpacked/qt6.4.2-mingw64
+fi
+if [ -n "$qt_windows" ]; then
+  windows_window=(-DQUILLON_BUILD_GUI=ON "-DCMAKE_PREFIX_PATH=$qt_windows" -DQT_HOST_PATH=/usr)
+  windows_note="windows: building the window against the Qt for Windows in $qt_windows"
+else
+  windows_window=(-DQUILLON_BUILD_GUI=OFF -UCMAKE_PREFIX_PATH)
+  windows_note="windows: the Windows window was not built: no Qt for Windows (set QUILLON_QT_WINDOWS, or put the tarball in ../shared/toolchains/qt6-mingw64/)"
+fi
 (
   # A prefix of its own inside the build directory, made once; no display,
   # so nothing opens a window, and no prompt for Mono or Gecko.
   export WINEPREFIX=$windows_dir/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   unset DISPLAY WAYLAND_DISPLAY
+  # wine hands a Windows program no QT_* variable, but WINEQT_X arrives as
+  # QT_X: the Qt tests drive real widgets offscreen, with fonts to measure
+  # text by, in the style a Windows desktop gives the window (offscreen
+  # would pick another), and print what Qt Test writes. WINEPATH finds the
+  # Qt and mingw runtime DLLs.
+  if [ -n "$qt_windows" ]; then
+    export WINEQT_QPA_PLATFORM=offscreen WINEQT_FORCE_STDERR_LOGGING=1
+    export WINEQT_STYLE_OVERRIDE=windowsvista
+    export WINEQT_QPA_FONTDIR='Z:\usr\share\fonts\truetype\liberation'
+    export WINEPATH="Z:${qt_windows//\//\\}\\bin"
+  fi
   start=$SECONDS
   header "windows: starting wine ($WINEPREFIX)"
+  echo "$windows_note"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot -i
     wineserver -w
@@ -87,7 +125,15 @@ mkdir -p "$windows_dir"
   phase_seconds+=($((SECONDS - start)))
   phase_results+=("")
   build_and_test windows "$windows_dir" -DCMAKE_BUILD_TYPE=Release \
-    "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-w64-x86_64.cmake"
+    "-DCMAKE_TOOLCHAIN_FILE=$root/cmake/mingw-w64-x86_64.cmake" "${windows_window[@]}"
+  if [ -n "$qt_windows" ]; then
+    start=$SECONDS
+    header "windows package"
+    "$root/scripts/check-windows-package.sh" "$windows_dir"
+    phase_names+=("win package")
+    phase_seconds+=($((SECONDS - start)))
+    phase_results+=("passed")
+  fi
   declare -p phase_names phase_seconds phase_results > "$windows_dir/phase.tally"
 )
 source "$windows_dir/phase.tally"
@@ -110,5 +156,6 @@ for log in build/native/ctest.log build/asan/ctest.log build/windows/ctest.log; 
   passed=$((passed + total - failures))
   failed=$((failed + failures))
 done
+echo "$windows_note"
 echo "all phases passed"
 echo "$passed passed, $failed failed"

@@ -13,7 +13,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QString::fromUtf8(quillon::settings::kProgramName));
     QApplication::setOrganizationName(QString::fromUtf8(quillon::settings::kOrganization));
     QApplication::setApplicationVersion(QString::fromUtf8(quillon::settings::kVersion));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/quillon.svg")));
+    // The drawing, and its bitmaps for a Qt that cannot render SVG (the Qt
+    // shipped with the Windows build has no SVG support).
+    QIcon icon(QStringLiteral(":/quillon.svg"));
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 256}) {
+        icon.addFile(QStringLiteral(":/icons/quillon-%1.png").arg(size), QSize(size, size));
+    }
+    QApplication::setWindowIcon(icon);
     // Lets Wayland compositors and task bars match the window to its menu
     // entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));

@@ -13,8 +13,8 @@ QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The folder (Windows: registry key) under which every application name of
-// this program keeps its sections.
+// The folder under which every application name of this program keeps its
+// sections (on Windows the classic settings key stands in its place).
 QString organization() { return QString::fromUtf8(settings::kOrganization); }
 
 }  // namespace

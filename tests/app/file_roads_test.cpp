@@ -1,6 +1,10 @@
+#include <QCoreApplication>
 #include <QFile>
 #include <QTest>
 #include <optional>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "ui/file_list.h"
 #include "window_harness.h"
@@ -38,7 +42,7 @@ private slots:
                      QString(shown));
             QVERIFY(h->window().upload().flags().select && h->enabled("cmdPlay"));
             QCOMPARE(h->text("lblscript1"),
-                     QString("cartpipe  %1     %2/%3").arg(token, roms_, file));
+                     h->native(QString("cartpipe  %1     %2/%3").arg(token, roms_, file)));
         }
         auto* files = h->find<quillon::ui::FileList>("flbOpen");
         QCOMPARE(files->count(), 3);
@@ -65,7 +69,7 @@ private slots:
         QVERIFY(h->find("cmdView2")->isHidden() && h->find("cmdView1")->isVisible());
         QVERIFY(h->clickFile("cart.a78") && h->openFolder("Dir2", "more"));
         QVERIFY(h->text("lblName").isEmpty() && !h->enabled("cmdPlay"));
-        QCOMPARE(h->text("lblscript1"), "cartpipe  -d     " + roms_ + "/more/");
+        QCOMPARE(h->text("lblscript1"), h->native("cartpipe  -d     " + roms_ + "/more/"));
     }
 
     // A stale command, a start despite a short write address, or a silent refusal or failure.
@@ -78,8 +82,8 @@ private slots:
         h->click("chkFast");
         h->replaceText("cboLPT", "Port 2");
         h->click("cmdPlay");
-        const quillon::command::TransferCommand expected{{"", "", "-f", "-l2", "", "-w8000"},
-                                                         (roms_ + "/GAME.BIN").toStdString()};
+        const quillon::command::TransferCommand expected{
+            {"", "", "-f", "-l2", "", "-w8000"}, h->native(roms_ + "/GAME.BIN").toStdString()};
         QCOMPARE(h->launcher.started, std::vector{expected});
         h->launcher.outcome = {LaunchOutcome::Status::Refused, "No."};
         h->click("cmdPlay");
@@ -92,19 +96,21 @@ private slots:
     // not holding the button back.
     void aFolderAndATypedNameMakeTheDestination() {
         QVERIFY(h->chooseTab(1) && h->openFolder("Dir1", "dumps"));
-        QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/");
+        QCOMPARE(h->text("lblscript2"), h->native("cartpipe        -tTEST " + dumps_ + "/"));
         h->press("txtFileInput", Qt::Key_End);
         h->type("txtFileInput", "GAME.BI");
         QVERIFY(!h->window().dump().flags().select && !h->enabled("cmdPlay2"));
         h->type("txtFileInput", "N");
         QVERIFY(h->window().dump().flags().select && h->enabled("cmdPlay2"));
-        QCOMPARE(h->text("lblscript2"), "cartpipe        -tTEST " + dumps_ + "/GAME.BIN");
+        QCOMPARE(h->text("lblscript2"),
+                 h->native("cartpipe        -tTEST " + dumps_ + "/GAME.BIN"));
         h->click("chkShortHexx");
         QVERIFY(!h->enabled("cmdPlay2"));
         h->type("txtShortHexx", "1F");
         QVERIFY(h->enabled("cmdPlay2"));
         QVERIFY(h->openFolder("Dir1", "work"));
-        QVERIFY(h->text("txtFileInput") == h->workFolder() + "/" && !h->enabled("cmdPlay2"));
+        QVERIFY(h->text("txtFileInput") == h->native(h->workFolder() + "/") &&
+                !h->enabled("cmdPlay2"));
     }
 
     // The alternate mode not offered as a key completes a code, or dropped when withdrawn.
@@ -137,11 +143,73 @@ private slots:
             h->drives.spareReady = true;
             h->press(drive, Qt::Key_Down);
             QCOMPARE(h->text(preview) + "|" + h->messages.join('|'),
-                     start + h->drives.spare.root + "/|Drive not ready");
+                     h->native(start + h->drives.spare.root + "/") + "|Drive not ready");
         }
     }
 
+#ifdef _WIN32
+    // The real launcher through the system's interpreter losing, splitting or not shortening
+    // arguments (the recording cartpipe.exe first on PATH).
+    void theSystemLauncherHandsTheToolItsArguments() {
+        const QString roms = make("Roms With A Long Name"), record = make("bin") + "/record";
+        make("Roms With A Long Name/Space Game.a78", 4096);
+        const QByteArray path = qgetenv("PATH");
+        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+        const QString standIn = QCoreApplication::applicationDirPath() + "/../platform/stand-in";
+        qputenv("PATH", QDir::toNativeSeparators(QDir::cleanPath(standIn)).toLocal8Bit() + ";" +
+                            path);
+        qputenv("QUILLON_TEST_RECORD", QDir::toNativeSeparators(record).toLocal8Bit());
+        QVERIFY(interpretersEndWithUs());
+        system_ = quillon::platform::makeSystemLauncher();
+        const QString rom = QString::fromStdString(
+            system_->shortPath(h->native(roms + "/Space Game.a78").toStdString()));
+        QVERIFY2(rom.contains('~'), qPrintable(rom));  // the folder's short form
+        h->open(system_.get());
+        QVERIFY(h->openFolder("Dir2", "Roms With A Long Name") && h->clickFile("Space Game.a78"));
+        h->click("chkFast");
+        h->replaceText("cboLPT", "Port 2");
+        h->click("cmdPlay");
+        QCOMPARE(received(record), (QStringList{"-f", "-l2", rom}));
+        QVERIFY(h->chooseTab(1));
+        h->type("txtFileInput", h->native(dumps_ + "/my cart.bin"));
+        h->replaceText("cboDouble2", "Reverse");
+        h->click("cmdPlay2");
+        QCOMPARE(received(record),
+                 (QStringList{"-r", "-tTEST", h->native(dumps_ + "/my cart.bin")}));
+    }
+#endif  // the POSIX launcher's arguments are checked by its own tests
+
 private:
+#ifdef _WIN32
+    // cmd /k waits for a user after the tool, and a test has none: every interpreter started
+    // joins this program's job, which ends them all with it.
+    static bool interpretersEndWithUs() {
+        static const bool joined = [] {
+            const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+            ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits,
+                                      sizeof limits);
+            return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
+        }();
+        return joined;
+    }
+
+    // The arguments the stand-in recorded, each NUL-ended; the record is taken away.
+    static QStringList received(const QString& record) {
+        if (!QTest::qWaitFor([&] { return QFile::exists(record); }, 30000)) {
+            return {"nothing recorded"};
+        }
+        QFile file(record);
+        QStringList arguments = file.open(QIODevice::ReadOnly)
+                                    ? QString::fromUtf8(file.readAll()).split(QChar(0))
+                                    : QStringList{"unreadable"};
+        file.remove();
+        arguments.removeLast();
+        return arguments;
+    }
+#endif
+
     // A folder, or a file of `bytes` bytes, under the current folder; its path, or
     // nothing if it could not be made.
     QString make(const QString& relative, qint64 bytes = -1) {

@@ -65,7 +65,7 @@ private slots:
         QVERIFY(!h->window().upload().flags().hexx);
         PreviewRecorder recorder(h->find<QLabel>("lblscript1"));
         h->type("txtHexx", "bz");  // "z" dropped: one preview, of the text as it stands
-        const QString folder = h->workFolder() + "/";
+        const QString folder = h->native(h->workFolder() + "/");
         QCOMPARE(recorder.lines,
                  (QStringList{"cartpipe      -w12A " + folder, "cartpipe      -w12Ab " + folder,
                               "cartpipe      -w12Ab " + folder}));

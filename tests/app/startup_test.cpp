@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QProcess>
 #include <QTabBar>
 #include <QTest>
 #include <optional>
@@ -39,10 +40,11 @@ private slots:
             "lbltemp2 '(2-digit Hex)'", "cboType2 'Bankswitched' " + types,
             "cmdSave2 '&Save Settings'"};
         QCOMPARE(h->describe(expected), expected);
-        QCOMPARE(h->text("lblscript1"), "cartpipe       " + h->workFolder() + "/");
+        QCOMPARE(h->text("lblscript1"), h->native("cartpipe       " + h->workFolder() + "/"));
         QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
         auto* files = h->find<quillon::ui::FileList>("flbOpen");
-        QCOMPARE(files->folder() + "|" + files->pattern(), h->workFolder() + "|*.bin;*.a78");
+        QCOMPARE(files->folder() + "|" + files->pattern(),
+                 h->native(h->workFolder()) + "|*.bin;*.a78");
         QVERIFY(h->messages.isEmpty() && h->launcher.started.empty());
         QCOMPARE(window.windowTitle(), QString("Quillon 2.5"));
         QCOMPARE(window.size(), quillon::ui::twipsSize(5730, 5790));
@@ -65,7 +67,7 @@ private slots:
         h->open();
         QVERIFY(h->find("txtHexx2")->isHidden() && h->enabled("chkAlternate2"));
         QCOMPARE(h->text("lblscript1") + h->text("lblscript2"),
-                 "cartpipe       " + h->workFolder() + "/cartpipe        -t26F8 ");
+                 h->native("cartpipe       " + h->workFolder() + "/cartpipe        -t26F8 "));
         save("Upload", {{"chkFast", "True"}, {"chkHexx", "True"}, {"txtHexx", "8000"},
                         {"cboDouble", "Reverse"}, {"cboLPT", "Port 2"}, {"cboType", "Linear"},
                         {"Load", "Yes"}});
@@ -80,7 +82,8 @@ private slots:
         QVERIFY(h->find("txtHexx")->isVisible() && h->text("txtHexx") == "8000");
         QVERIFY(window.upload().flags().hexx && !window.dump().flags().hexx);
         QVERIFY(window.dump().flags().shortHexx);
-        QCOMPARE(h->text("lblscript1"), "cartpipe  -r -f -l2 -c1 -w8000 " + h->workFolder() + "/");
+        QCOMPARE(h->text("lblscript1"),
+                 h->native("cartpipe  -r -f -l2 -c1 -w8000 " + h->workFolder() + "/"));
         QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F -wC0 -tTEST "));
         QVERIFY(!h->enabled("cmdPlay") && !h->enabled("cmdPlay2"));  // no ROM, no destination
         QVERIFY(QApplication::focusWidget() != h->find("txtShortHexx"));
@@ -110,7 +113,17 @@ private:
     using Values = std::initializer_list<std::pair<const char*, const char*>>;
     void save(const char* section, Values values) {
         for (const auto& [key, value] : values) {
+#ifdef _WIN32
+            // As earlier Windows versions of the program left them: REG_SZ values, by reg.exe.
+            const QString subkey = QString::fromStdString(quillon::ui::registryRoot()) +
+                                   "\\Quillon\\" + section;
+            QProcess reg;
+            reg.setStandardOutputFile(QProcess::nullDevice());
+            reg.start("reg", {"add", subkey, "/v", key, "/t", "REG_SZ", "/d", value, "/f"});
+            QVERIFY(reg.waitForFinished() && reg.exitCode() == 0);
+#else
             QVERIFY(h->store.write("Quillon", section, key, value));
+#endif
         }
     }
 

@@ -30,9 +30,10 @@ WindowHarness::~WindowHarness() {
     QDir::setCurrent(previousFolder_);
 }
 
-app::frmGameLoader& WindowHarness::open() {
+app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
     window_.reset();
-    window_ = std::make_unique<app::frmGameLoader>(app::Services{store, launcher, drives});
+    window_ = std::make_unique<app::frmGameLoader>(
+        app::Services{store, tool ? *tool : launcher, drives});
     window_->show();
     QApplication::setActiveWindow(window_.get());
     (void)QTest::qWaitForWindowActive(window_.get());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "app/frm_game_loader.h"
 #include "app/upload_page.h"
 #include "platform/launcher.h"
+#include "support/test_registry_key.h"
 #include "ui/drive_source.h"
 #include "ui/qsettings_store.h"
 
@@ -42,11 +44,13 @@ public:
     WindowHarness();
     ~WindowHarness();
 
-    // A new, shown, active window on the same store and the recording launcher.
-    app::frmGameLoader& open();
+    // A new, shown, active window on the same store; on the recording launcher by default.
+    app::frmGameLoader& open(platform::ToolLauncher* tool = nullptr);
     app::frmGameLoader& window() { return *window_; }
 
     QString workFolder() const { return drives.work.root; }
+    // A path, or a preview holding paths, as the window writes it: "\\" on Windows.
+    static QString native(const QString& text) { return QDir::toNativeSeparators(text); }
     template <typename Widget = QWidget>
     Widget* find(const char* name) {
         return window_->findChild<Widget*>(QString::fromLatin1(name));
@@ -73,6 +77,9 @@ public:
     QStringList messages;  // every box shown, in order
 
 private:
+#ifdef _WIN32
+    TestRegistryKey registry_;
+#endif
     QTemporaryDir root_;
     QString previousFolder_;
     std::unique_ptr<app::frmGameLoader> window_;

@@ -125,7 +125,8 @@ private slots:
         }
         QVERIFY(list.setPath(roms()));
         QStringList branch = QDir::cleanPath(roms()).split('/', Qt::SkipEmptyParts);
-        branch.prepend("/");
+        // The root as the system writes it: "/", or "C:\\" whose drive starts the path.
+        QDir::rootPath() == "/" ? branch.prepend("/") : void(branch.first() += '\\');
         QCOMPARE(entries(list), branch + QStringList({"Alpha", "beta", "folder.bin", "gamma"}));
         QCOMPARE(list.currentIndex().row(), branch.size() - 1);
         list.show();
@@ -167,16 +168,24 @@ private slots:
         }
     }
 
-    // Every folder needs a drive: the system's list starts with "/", ready, names each drive
-    // once (a bind mount must not double one), and a gone mount is not ready.
+    // Every folder needs a drive: the system's root is listed, ready ("/" first; on Windows the
+    // system drive's letter as "c:"), each drive once (a bind mount must not double one), and a
+    // gone mount or drive is not ready.
     void systemDrivesStartWithTheRoot() {
         const std::unique_ptr<DriveSource> source = makeSystemDriveSource();
-        QStringList texts;
+        QStringList texts, roots;
         for (const DriveEntry& drive : source->drives()) {
             texts.append(drive.text);
+            roots.append(drive.root);
         }
-        QCOMPARE(source->drives().value(0), (DriveEntry{"/", "/"}));
-        QVERIFY(source->isReady({"/", "/"}) && !source->isReady({"/gone", "/no/such/mount"}));
+        const QString root = QDir::toNativeSeparators(QDir::rootPath());
+        const int at = int(roots.indexOf(root));
+        QVERIFY2(root == "/" ? at == 0 && texts.value(0) == "/"
+                             : texts.value(at).startsWith(root.left(2).toLower()),
+                 qPrintable(texts.join('|')));
+        const DriveEntry gone = root == "/" ? DriveEntry{"/gone", "/no/such/mount"}
+                                            : DriveEntry{"q:", "Q:\\no\\such\\drive"};
+        QVERIFY(source->isReady(source->drives().value(at)) && !source->isReady(gone));
         QCOMPARE(texts.removeDuplicates(), 0);
     }
 

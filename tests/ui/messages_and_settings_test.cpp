@@ -13,7 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
+#include "support/test_registry_key.h"
 #include "ui/message_box.h"
 #include "ui/qsettings_store.h"
 
@@ -24,7 +26,15 @@ using quillon::ui::showMessage;
 class MessagesAndSettingsTest : public QObject {
     Q_OBJECT
 private slots:
-    void init() { pointStoreAt(temp_.path()); }
+    void init() {
+        pointStoreAt(temp_.path());
+#ifdef _WIN32
+        registry_.emplace();
+#endif
+    }
+#ifdef _WIN32
+    void cleanup() { registry_.reset(); }
+#endif
 
     // A hook that still opens a box; a box that is not modal, not captioned
     // "Quillon" or has more than OK (closed by the keyboard from its loop).
@@ -59,17 +69,31 @@ private slots:
                                   "\"C:\\ROMS\\\"", "one\ntwo", "@Variant(junk)", "Zoë ☃ 漢字"}) {
             QVERIFY(QSettingsStore().write("Quillon", "Upload", "cboDouble", value));
             QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboDouble"), std::string(value));
+#ifdef _WIN32
+            QSettings file(registry_->path() + "\\Quillon", QSettings::NativeFormat);
+#else
             QSettings file(temp_.filePath("Quillon/Quillon.conf"), QSettings::IniFormat);
+#endif
             QCOMPARE(file.value("Upload/cboDouble").toString(), QString::fromUtf8(value));
         }
         QSettingsStore().write("Quillon", "Dump", "cboDouble", "Reverse");
         QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboDouble"), std::string("Zoë ☃ 漢字"));
         QCOMPARE(QSettingsStore().read("Other", "Upload", "cboDouble"), std::string());
+#ifdef _WIN32
+        // Where earlier Windows versions of the program kept their options.
+        QCOMPARE(kUsersRoot, "HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings");
+#endif
     }
 
     // A refused write reports false and leaves nothing to read: the store
     // file is a folder, then the store's folder cannot be made.
     void storeReportsARefusedWrite() {
+#ifdef _WIN32
+        // The registry's refusal: no key can be made under a hive that does not exist.
+        quillon::ui::setRegistryRoot("HKEY_NO_SUCH_HIVE\\Software");
+        QVERIFY(!QSettingsStore().write("Quillon", "Upload", "chkFast", "False"));
+        QCOMPARE(QSettingsStore().read("Quillon", "Upload", "chkFast"), std::string());
+#else
         QTemporaryDir temp;
         QFile blocker(temp.filePath("blocker"));
         QVERIFY(QDir().mkpath(temp.filePath("Quillon/Quillon.conf")) &&
@@ -79,6 +103,7 @@ private slots:
             QVERIFY(!QSettingsStore().write("Quillon", "Upload", "chkFast", "False"));
             QCOMPARE(QSettingsStore().read("Quillon", "Upload", "chkFast"), std::string());
         }
+#endif
     }
 
     // A pipe read (start-up hangs) or replaced, a device behind a link replaced, a link to a
@@ -161,6 +186,10 @@ private:
     }
 
     QTemporaryDir temp_;
+#ifdef _WIN32
+    const std::string kUsersRoot = quillon::ui::registryRoot();  // before any test moved it
+    std::optional<quillon::testing::TestRegistryKey> registry_;
+#endif
 };
 
 QTEST_MAIN(MessagesAndSettingsTest)
