@@ -1,22 +1,14 @@
 // The Windows launcher started for real through cmd.exe against a recording cartpipe.exe.
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "platform/launcher.h"
+#include "record_folder.h"
 
 namespace quillon::platform {
 namespace {
 
-namespace fs = std::filesystem;
-using Arguments = std::vector<std::string>;
 using Status = LaunchOutcome::Status;
 
 std::string utf8(const fs::path& path) {
@@ -45,21 +37,14 @@ const bool kInterpretersEndWithUs = [] {
     return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
 }();
 
-// A working folder for markers, the stand-in first on PATH (_wputenv_s: children inherit it).
-class WindowsLauncherTest : public ::testing::Test {
+// The stand-in first on PATH (_wputenv_s: children inherit it).
+class WindowsLauncherTest : public RecordFolderTest {
 protected:
     WindowsLauncherTest() {
-        fs::create_directories(folder_);
-        fs::current_path(folder_);
         searchFirst(standInFolder().wstring());
         ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
     }
-    ~WindowsLauncherTest() override {
-        ::_wputenv_s(L"PATH", searchPath_.c_str());
-        std::error_code ignored;
-        fs::current_path(fs::temp_directory_path(), ignored);
-        fs::remove_all(folder_, ignored);
-    }
+    ~WindowsLauncherTest() override { ::_wputenv_s(L"PATH", searchPath_.c_str()); }
 
     void searchFirst(const std::wstring& folders) const {
         ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
@@ -76,12 +61,7 @@ protected:
                 return std::nullopt;
             }
         }
-        std::ifstream record(folder_ / "record", std::ios::binary);
-        Arguments arguments;
-        for (std::string argument; std::getline(record, argument, '\0');) {
-            arguments.push_back(argument);
-        }
-        return arguments;
+        return record();
     }
 
     // A file whose short form is `length` long: the folder's, then names already 8.3.
@@ -100,8 +80,6 @@ protected:
     }
 
     const std::wstring searchPath_ = ::_wgetenv(L"PATH");
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("quillon-platform-" + std::to_string(::GetCurrentProcessId()));
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
 };
 
