@@ -22,7 +22,8 @@ using Arguments = std::vector<std::string>;
 class RecordFolderTest : public ::testing::Test {
 protected:
     RecordFolderTest() {
-        fs::remove_all(folder_);
+        std::error_code leftByAnEarlierRun;
+        fs::remove_all(folder_, leftByAnEarlierRun);
         fs::create_directories(folder_);
         fs::current_path(folder_);
     }
