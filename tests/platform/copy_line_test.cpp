@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "record_folder.h"
+#include "stand_in_test.h"
 #ifdef _WIN32
 #include "platform/cmd_line_win32.h"
 #include "platform/wide_text_win32.h"
@@ -20,16 +20,7 @@ constexpr bool kWindows = true;
 constexpr std::size_t kFactsBeforeArguments = 0;
 const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 \"ROMS/SPACE.A78\"";
 
-// The stand-in cartpipe.exe is built into "stand-in" beside this program; the cmd.exe that
-// _wsystem starts inherits what _wputenv_s sets.
-void putStandInOnPath(const fs::path& folder) {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    static const std::wstring searchPath = ::_wgetenv(L"PATH");
-    const std::wstring standIn = fs::path(self).parent_path() / "stand-in";
-    ::_wputenv_s(L"PATH", (standIn + L";" + searchPath).c_str());
-    ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder / "record").c_str());
-}
+// The cmd.exe that _wsystem starts inherits what _wputenv_s sets.
 int runInShell(const std::string& line) {
     return ::_wsystem(toWide(line).value_or(L"exit 9").c_str());
 }
@@ -41,23 +32,15 @@ constexpr bool kWindows = false;
 constexpr std::size_t kFactsBeforeArguments = 3;  // session, input and descriptors
 const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 ROMS/SPACE.A78";
 
-// PATH holds the stand-in tool and nothing else; the launcher is asked only about commands
-// it refuses before it looks for a terminal, so it never starts one.
-void putStandInOnPath(const fs::path& folder) {
-    fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder / "cartpipe");
-    ::setenv("PATH", folder.c_str(), 1);
-    ::setenv("QUILLON_TEST_RECORD", (folder / "record").c_str(), 1);
-}
 int runInShell(const std::string& line) { return std::system(line.c_str()); }
+// Asked only about commands it refuses before it looks for a terminal; PATH holds none anyway.
 std::string launcherRefusal(const command::TransferCommand& command) {
     return makeSystemLauncher()->start(command).reason;
 }
 #endif
 
-class CopyLineTest : public RecordFolderTest {
+class CopyLineTest : public StandInTest {
 protected:
-    CopyLineTest() { putStandInOnPath(folder_); }
-
     // `text` in every free-text field of a dump command; what the copy gives for it.
     void check(const std::string& text, bool refused) const {
         SCOPED_TRACE(text);

@@ -10,7 +10,7 @@
 #include <tuple>
 
 #include "platform/launcher.h"
-#include "record_folder.h"
+#include "stand_in_test.h"
 
 namespace quillon::platform {
 namespace {
@@ -18,14 +18,11 @@ namespace {
 using Status = LaunchOutcome::Status;
 constexpr std::size_t kFactsBeforeArguments = 3;  // the tool's session, input and descriptors
 
-// The whole PATH is the working folder: the stand-in tool, the user's shell and an xterm.
-class PosixLauncherTest : public RecordFolderTest {
+// Beside the stand-in tool on PATH, the user's shell and an xterm.
+class PosixLauncherTest : public StandInTest {
 protected:
     PosixLauncherTest() {
-        ::setenv("PATH", folder_.c_str(), 1);
         ::setenv("SHELL", (folder_ / "user-shell").c_str(), 1);
-        ::setenv("QUILLON_TEST_RECORD", (folder_ / "record").c_str(), 1);
-        fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder_ / "cartpipe");
         writeScript("user-shell", ": > shell-ran");
         installTerminal("xterm", "-e");
     }

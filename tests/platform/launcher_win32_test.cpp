@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/launcher.h"
-#include "record_folder.h"
+#include "stand_in_test.h"
 
 namespace quillon::platform {
 namespace {
@@ -20,13 +20,6 @@ fs::path fromUtf8(const std::string& text) {
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-// The stand-in cartpipe.exe is built into a folder beside this program.
-fs::path standInFolder() {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return fs::path(self).parent_path() / "stand-in";
-}
-
 // cmd /k waits for a user after the tool, and a test has none: every
 // interpreter this program starts joins its job, which ends them all with it.
 const bool kInterpretersEndWithUs = [] {
@@ -37,19 +30,8 @@ const bool kInterpretersEndWithUs = [] {
     return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
 }();
 
-// The stand-in first on PATH (_wputenv_s: children inherit it).
-class WindowsLauncherTest : public RecordFolderTest {
+class WindowsLauncherTest : public StandInTest {
 protected:
-    WindowsLauncherTest() {
-        searchFirst(standInFolder().wstring());
-        ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
-    }
-    ~WindowsLauncherTest() override { ::_wputenv_s(L"PATH", searchPath_.c_str()); }
-
-    void searchFirst(const std::wstring& folders) const {
-        ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
-    }
-
     // Starts `command`; what the stand-in tool received, or nothing within 20 s.
     std::optional<Arguments> run(const command::TransferCommand& command) {
         fs::remove(folder_ / "record");
@@ -79,7 +61,6 @@ protected:
         return path;
     }
 
-    const std::wstring searchPath_ = ::_wgetenv(L"PATH");
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
 };
 

@@ -1,9 +1,10 @@
-// A fresh working folder for each test: the stand-in tool leaves its record there, and a
-// command a shell was tricked into running leaves its marker there.
+// A fresh working folder for each test and the stand-in tool first on PATH: the tool leaves its
+// record there, and a command a shell was tricked into running leaves its marker there.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -19,18 +20,30 @@ namespace quillon::platform {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
 
-class RecordFolderTest : public ::testing::Test {
+class StandInTest : public ::testing::Test {
 protected:
-    RecordFolderTest() {
+    StandInTest() {
         std::error_code leftByAnEarlierRun;
         fs::remove_all(folder_, leftByAnEarlierRun);
         fs::create_directories(folder_);
         fs::current_path(folder_);
+#ifdef _WIN32
+        searchFirst(standInFolder().wstring());
+        ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
+#else
+        // The whole PATH, so that a test decides what else the launcher finds.
+        fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder_ / "cartpipe");
+        ::setenv("PATH", folder_.c_str(), 1);
+        ::setenv("QUILLON_TEST_RECORD", (folder_ / "record").c_str(), 1);
+#endif
     }
-    ~RecordFolderTest() override {
+    ~StandInTest() override {
         std::error_code ignored;
         fs::current_path(fs::temp_directory_path(), ignored);
         fs::remove_all(folder_, ignored);
+#ifdef _WIN32
+        ::_wputenv_s(L"PATH", searchPath_.c_str());
+#endif
     }
 
     // The NUL-ended fields the stand-in tool recorded, from the `from`th on.
@@ -45,6 +58,17 @@ protected:
     }
 
 #ifdef _WIN32
+    // The stand-in cartpipe.exe is built into a folder beside this program.
+    static fs::path standInFolder() {
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        return fs::path(self).parent_path() / "stand-in";
+    }
+    // Set with _wputenv_s, which the children this program starts inherit.
+    void searchFirst(const std::wstring& folders) const {
+        ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
+    }
+    const std::wstring searchPath_ = ::_wgetenv(L"PATH");
     const std::string process_ = std::to_string(::GetCurrentProcessId());
 #else
     const std::string process_ = std::to_string(::getpid());
