@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -93,31 +92,33 @@ TEST(CommandLines, MatchTheWorkedExamples) {
               (std::vector<std::string>{"-a", "-wc0 0", "-tzz9", R"(C:\DUMPS\)"}));
 }
 
-// Catches a token for a near-miss text, and one taken from a fixed list ('D': Once, Twice, Back).
+// Catches a token for a near-miss text, and one taken from a fixed list instead of the combo's
+// own items (Once, Twice, Back).
 TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
+    const std::array<std::string, 3> kOwn = {"Once", "Twice", "Back"};
     const struct {
-        char combo;  // 'd'/'D' double, 'p' port, 't' type
-        std::string text;
-        std::string token;
+        std::array<std::string, 3> doubleItems;
+        std::string doubleText, port, type;
+        std::vector<std::string> tokens;  // double, port, type
     } rows[] = {
-        {'d', "Double", ""}, {'d', "REVERSE", ""}, {'D', "Twice", "-d"}, {'D', "Back", "-r"},
-        {'D', "Reverse", ""}, {'p', "port 2", ""}, {'p', "Port 2 ", ""}, {'p', "Port 4", ""},
-        {'t', "linear", ""}, {'t', "", ""},
-    };
-    const auto set = [](auto& page, const auto& row) {
-        page.doubleItems = row.combo == 'D' ? std::array<std::string, 3>{"Once", "Twice", "Back"}
-                                            : kDoubles;
-        (row.combo == 'p' ? page.port : row.combo == 't' ? page.type : page.doubleText) = row.text;
+        {kDoubles, "Double", "port 2", "linear", {"", "", ""}},
+        {kDoubles, "REVERSE", "Port 2 ", "", {"", "", ""}},
+        {kOwn, "Twice", "Port 4", "Linear", {"-d", "", "-c1"}},
+        {kOwn, "Back", "Port 2", "Highscore", {"-r", "-l2", "-c2"}},
+        {kOwn, "Reverse", "", "", {"", "", ""}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(1, row.combo) + " \"" + row.text + '"');
-        const std::size_t field = row.combo == 'p' ? 3 : row.combo == 't' ? 4 : 1;
+        SCOPED_TRACE(row.doubleText + '|' + row.port + '|' + row.type);
         UploadSnapshot up;
         DumpSnapshot down;
-        set(up, row);
-        set(down, row);
-        EXPECT_EQ(composeUpload(up, "\\").options.at(field), row.token);
-        EXPECT_EQ(composeDump(down).options.at(field), row.token);
+        up.doubleItems = down.doubleItems = row.doubleItems;
+        up.doubleText = down.doubleText = row.doubleText;
+        up.port = down.port = row.port;
+        up.type = down.type = row.type;
+        for (const auto& options : {composeUpload(up, "\\").options, composeDump(down).options}) {
+            EXPECT_EQ(std::vector<std::string>({options.at(1), options.at(3), options.at(4)}),
+                      row.tokens);
+        }
     }
 }
 

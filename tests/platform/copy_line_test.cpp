@@ -1,48 +1,26 @@
 // The copied line run by this system's own shell (sh -c, or cmd /c on Windows) against the
 // recording stand-in tool, which must receive what the launcher would pass.
-#include <gtest/gtest.h>
+#include "platform/copy_line.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <vector>
 
-#include "platform/copy_line.h"
+#include "stand_in_test.h"
 #ifdef _WIN32
-#include <windows.h>
-
 #include "platform/cmd_line_win32.h"
 #include "platform/wide_text_win32.h"
 #else
-#include <unistd.h>
-
 #include "platform/launcher.h"
 #endif
 
 namespace quillon::platform {
 namespace {
 
-namespace fs = std::filesystem;
-using Arguments = std::vector<std::string>;
-
 #ifdef _WIN32
 constexpr bool kWindows = true;
 constexpr std::size_t kFactsBeforeArguments = 0;
 const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 \"ROMS/SPACE.A78\"";
-const std::string kFolderName = "quillon-copy-line-" + std::to_string(::GetCurrentProcessId());
-const std::wstring kSearchPath = ::_wgetenv(L"PATH");
 
-// The stand-in cartpipe.exe is built into "stand-in" beside this program; the cmd.exe that
-// _wsystem starts inherits what _wputenv_s sets.
-void putStandInOnPath(const fs::path& folder) {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    const std::wstring standIn = fs::path(self).parent_path() / "stand-in";
-    ::_wputenv_s(L"PATH", (standIn + L";" + kSearchPath).c_str());
-    ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder / "record").c_str());
-}
+// The cmd.exe that _wsystem starts inherits what _wputenv_s sets.
 int runInShell(const std::string& line) {
     return ::_wsystem(toWide(line).value_or(L"exit 9").c_str());
 }
@@ -53,36 +31,16 @@ std::string launcherRefusal(const command::TransferCommand& command) {
 constexpr bool kWindows = false;
 constexpr std::size_t kFactsBeforeArguments = 3;  // session, input and descriptors
 const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 ROMS/SPACE.A78";
-const std::string kFolderName = "quillon-copy-line-" + std::to_string(::getpid());
 
-// PATH holds the stand-in tool and nothing else; the launcher is asked only about commands
-// it refuses before it looks for a terminal, so it never starts one.
-void putStandInOnPath(const fs::path& folder) {
-    fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder / "cartpipe");
-    ::setenv("PATH", folder.c_str(), 1);
-    ::setenv("QUILLON_TEST_RECORD", (folder / "record").c_str(), 1);
-}
 int runInShell(const std::string& line) { return std::system(line.c_str()); }
+// Asked only about commands it refuses before it looks for a terminal; PATH holds none anyway.
 std::string launcherRefusal(const command::TransferCommand& command) {
     return makeSystemLauncher()->start(command).reason;
 }
 #endif
 
-// The working folder is where a command the shell was tricked into running leaves its marker.
-class CopyLineTest : public ::testing::Test {
+class CopyLineTest : public StandInTest {
 protected:
-    CopyLineTest() {
-        fs::remove_all(folder_);
-        fs::create_directory(folder_);
-        fs::current_path(folder_);
-        putStandInOnPath(folder_);
-    }
-    ~CopyLineTest() override {
-        std::error_code ignored;
-        fs::current_path(fs::temp_directory_path(), ignored);
-        fs::remove_all(folder_, ignored);
-    }
-
     // `text` in every free-text field of a dump command; what the copy gives for it.
     void check(const std::string& text, bool refused) const {
         SCOPED_TRACE(text);
@@ -98,20 +56,9 @@ protected:
         EXPECT_EQ(copy.refusal, "");
         fs::remove(folder_ / "record");
         EXPECT_EQ(runInShell(copy.line), 0) << copy.line;
-        std::ostringstream content;
-        content << std::ifstream(folder_ / "record", std::ios::binary).rdbuf();
-        std::istringstream record(content.str());
-        Arguments received;
-        for (std::string field; std::getline(record, field, '\0');) {
-            received.push_back(field);
-        }
-        ASSERT_GE(received.size(), kFactsBeforeArguments) << "no record";
-        EXPECT_EQ(Arguments(received.begin() + kFactsBeforeArguments, received.end()),
-                  command::toolArguments(command));
+        EXPECT_EQ(record(kFactsBeforeArguments), command::toolArguments(command));
         EXPECT_FALSE(fs::exists(folder_ / "marker"));
     }
-
-    const fs::path folder_ = fs::temp_directory_path() / kFolderName;
 };
 
 // Catches quotes where the shell needs none, a text the shell runs, expands, splits or alters,

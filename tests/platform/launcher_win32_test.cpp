@@ -1,22 +1,14 @@
 // The Windows launcher started for real through cmd.exe against a recording cartpipe.exe.
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include <chrono>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "platform/launcher.h"
+#include "stand_in_test.h"
 
 namespace quillon::platform {
 namespace {
 
-namespace fs = std::filesystem;
-using Arguments = std::vector<std::string>;
 using Status = LaunchOutcome::Status;
 
 std::string utf8(const fs::path& path) {
@@ -26,13 +18,6 @@ std::string utf8(const fs::path& path) {
 
 fs::path fromUtf8(const std::string& text) {
     return fs::path(std::u8string(text.begin(), text.end()));
-}
-
-// The stand-in cartpipe.exe is built into a folder beside this program.
-fs::path standInFolder() {
-    wchar_t self[MAX_PATH] = {};
-    ::GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return fs::path(self).parent_path() / "stand-in";
 }
 
 // cmd /k waits for a user after the tool, and a test has none: every
@@ -45,26 +30,8 @@ const bool kInterpretersEndWithUs = [] {
     return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
 }();
 
-// A working folder for markers, the stand-in first on PATH (_wputenv_s: children inherit it).
-class WindowsLauncherTest : public ::testing::Test {
+class WindowsLauncherTest : public StandInTest {
 protected:
-    WindowsLauncherTest() {
-        fs::create_directories(folder_);
-        fs::current_path(folder_);
-        searchFirst(standInFolder().wstring());
-        ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
-    }
-    ~WindowsLauncherTest() override {
-        ::_wputenv_s(L"PATH", searchPath_.c_str());
-        std::error_code ignored;
-        fs::current_path(fs::temp_directory_path(), ignored);
-        fs::remove_all(folder_, ignored);
-    }
-
-    void searchFirst(const std::wstring& folders) const {
-        ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
-    }
-
     // Starts `command`; what the stand-in tool received, or nothing within 20 s.
     std::optional<Arguments> run(const command::TransferCommand& command) {
         fs::remove(folder_ / "record");
@@ -76,12 +43,7 @@ protected:
                 return std::nullopt;
             }
         }
-        std::ifstream record(folder_ / "record", std::ios::binary);
-        Arguments arguments;
-        for (std::string argument; std::getline(record, argument, '\0');) {
-            arguments.push_back(argument);
-        }
-        return arguments;
+        return record();
     }
 
     // A file whose short form is `length` long: the folder's, then names already 8.3.
@@ -99,18 +61,16 @@ protected:
         return path;
     }
 
-    const std::wstring searchPath_ = ::_wgetenv(L"PATH");
-    const fs::path folder_ =
-        fs::temp_directory_path() / ("quillon-platform-" + std::to_string(::GetCurrentProcessId()));
     std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
 };
 
-// Catches a field split, altered or run by cmd.exe, also by a batch file re-reading it with %*.
+// Catches a field split, altered or run by cmd.exe, also by a batch file re-reading it with %*,
+// and a field cmd.exe cannot pass started instead of refused with the reason for the user.
 TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
     const command::TransferCommand commands[] = {
         {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"},
         {{"", "", "", "", "", "-w"}, ""},
-        {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?", "--help"},
+        {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?;,=@", "--help"},
          "C:\\a&echo>marker&\\-x.bin"},
         {{"-a", "", "", "", "", "-tÜnï日本", "-ta\\"}, "C:\\Ünï\\日本\\"},
     };
@@ -127,6 +87,11 @@ TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
             EXPECT_FALSE(fs::exists(folder_ / "marker"));
         }
     }
+    fs::remove(folder_ / "record");
+    const LaunchOutcome refused = launcher_->start({{"-t\"&echo>marker&\""}, "C:\\CART.BIN"});
+    EXPECT_EQ(refused.status, Status::Refused);
+    EXPECT_NE(refused.reason.find("cartridge code"), std::string::npos) << refused.reason;
+    EXPECT_FALSE(fs::exists(folder_ / "record") || fs::exists(folder_ / "marker"));
 }
 
 // Catches a command.com that cannot start hiding cmd.exe (a 16-bit program on 64-bit Windows).
@@ -138,14 +103,6 @@ TEST_F(WindowsLauncherTest, ACommandComThatCannotStartGivesWayToCmd) {
     const auto arguments = run({{"", "-r"}, "C:\\CART.BIN"});
     fs::remove(commandCom);
     EXPECT_EQ(arguments, Arguments({"-r", "C:\\CART.BIN"}));
-}
-
-// A field cmd.exe cannot pass starts nothing, with the reason for the user.
-TEST_F(WindowsLauncherTest, AFieldCmdCannotPassIsRefusedAndNothingRuns) {
-    const LaunchOutcome outcome = launcher_->start({{"-t\"&echo>marker&\""}, "C:\\CART.BIN"});
-    EXPECT_EQ(outcome.status, Status::Refused);
-    EXPECT_NE(outcome.reason.find("cartridge code"), std::string::npos) << outcome.reason;
-    EXPECT_FALSE(fs::exists(folder_ / "record") || fs::exists(folder_ / "marker"));
 }
 
 // Catches a short form naming another file, or given past 163 characters or where none exists.

@@ -12,8 +12,9 @@ namespace {
 
 const std::string kCmd = "C:\\windows\\system32\\cmd.exe";
 
-// Catches a changed command.com line, a field cmd.exe or the runtime would act on left bare,
-// and a text cmd.exe cannot take literally passed on instead of refused by name.
+// Catches a changed command.com line, an empty file, an interpreter path with blanks or a field
+// cmd.exe would act on left bare, and a text cmd.exe cannot take literally passed on instead of
+// refused by name. Blanks, backslashes and the rest are run for real in the launcher's test.
 TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
     const struct {
         std::string interpreter;
@@ -27,14 +28,9 @@ TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
         {kCmd, {{"", "", "", "", "", "-w"}, ""}, kCmd + " /k cartpipe      -w \"\""},
         {"C:\\Program Files\\System\\cmd.exe", {{"-tTEST"}, "C:\\D.BIN"},
          "\"C:\\Program Files\\System\\cmd.exe\" /k cartpipe -tTEST \"C:\\D.BIN\""},
+        // Wine's cmd.exe passes these on bare where Windows' own would act on them.
         {kCmd, {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
          kCmd + " /k cartpipe \"-tA&calc\" \"-w1|calc\" \"-n<x>\" \"-t^(x)\" \"C:\\a&b\\c.bin\""},
-        {kCmd, {{"-t26 F8", "-t;,=", "-t*?", "-t@x"}, "C:\\x.bin"},
-         kCmd + " /k cartpipe \"-t26 F8\" \"-t;,=\" \"-t*?\" \"-t@x\" \"C:\\x.bin\""},
-        // The runtime reads backslashes before a closing quote as escapes of it.
-        {kCmd, {{"-ta b\\"}, "C:\\DUMPS\\"}, kCmd + " /k cartpipe \"-ta b\\\\\" \"C:\\DUMPS\\\\\""},
-        {kCmd, {{"-tÜnï日本"}, "C:\\Ünï\\日本.a78"},
-         kCmd + " /k cartpipe \"-tÜnï日本\" \"C:\\Ünï\\日本.a78\""},
         {kCmd, {{"", "-tA\"&calc&\""}, "C:\\x.bin"}, "", "The cartridge code holds a double quote"},
         {kCmd, {{"-w%PATH%"}, "C:\\x.bin"}, "", "The write address holds a percent sign (%)"},
         {kCmd, {{"-n!x!"}, "C:\\x.bin"}, "", "The bank number holds an exclamation mark (!)"},

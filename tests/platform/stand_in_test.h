@@ -1,0 +1,79 @@
+// A fresh working folder for each test and the stand-in tool first on PATH: the tool leaves its
+// record there, and a command a shell was tricked into running leaves its marker there.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace quillon::platform {
+
+namespace fs = std::filesystem;
+using Arguments = std::vector<std::string>;
+
+class StandInTest : public ::testing::Test {
+protected:
+    StandInTest() {
+        std::error_code leftByAnEarlierRun;
+        fs::remove_all(folder_, leftByAnEarlierRun);
+        fs::create_directories(folder_);
+        fs::current_path(folder_);
+#ifdef _WIN32
+        searchFirst(standInFolder().wstring());
+        ::_wputenv_s(L"QUILLON_TEST_RECORD", (folder_ / "record").c_str());
+#else
+        // The whole PATH, so that a test decides what else the launcher finds.
+        fs::create_symlink(QUILLON_STAND_IN_CARTPIPE, folder_ / "cartpipe");
+        ::setenv("PATH", folder_.c_str(), 1);
+        ::setenv("QUILLON_TEST_RECORD", (folder_ / "record").c_str(), 1);
+#endif
+    }
+    ~StandInTest() override {
+        std::error_code ignored;
+        fs::current_path(fs::temp_directory_path(), ignored);
+        fs::remove_all(folder_, ignored);
+#ifdef _WIN32
+        ::_wputenv_s(L"PATH", searchPath_.c_str());
+#endif
+    }
+
+    // The NUL-ended fields the stand-in tool recorded, from the `from`th on.
+    Arguments record(std::size_t from = 0) const {
+        std::ifstream file(folder_ / "record", std::ios::binary);
+        Arguments fields;
+        for (std::string field; std::getline(file, field, '\0');) {
+            fields.push_back(field);
+        }
+        return fields.size() < from ? Arguments{"<no record>"}
+                                    : Arguments(fields.begin() + from, fields.end());
+    }
+
+#ifdef _WIN32
+    // The stand-in cartpipe.exe is built into a folder beside this program.
+    static fs::path standInFolder() {
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        return fs::path(self).parent_path() / "stand-in";
+    }
+    // Set with _wputenv_s, which the children this program starts inherit.
+    void searchFirst(const std::wstring& folders) const {
+        ::_wputenv_s(L"PATH", (folders + L";" + searchPath_).c_str());
+    }
+    const std::wstring searchPath_ = ::_wgetenv(L"PATH");
+    const std::string process_ = std::to_string(::GetCurrentProcessId());
+#else
+    const std::string process_ = std::to_string(::getpid());
+#endif
+    const fs::path folder_ = fs::temp_directory_path() / ("quillon-test-" + process_);
+};
+
+}  // namespace quillon::platform
