@@ -219,6 +219,9 @@ private:
         return made ? file.fileName() : QString();
     }
 
+#ifdef _WIN32
+    std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window on it
+#endif
     std::optional<quillon::testing::WindowHarness> h;
     QString roms_, dumps_;
 };

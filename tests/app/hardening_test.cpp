@@ -1,4 +1,6 @@
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <QAccessible>
 #include <QApplication>
@@ -104,6 +106,7 @@ private slots:
         QVERIFY2(h->messages[0].contains("\"" + rom.fileName() + "\""), qPrintable(h->messages[0]));
     }
 
+#ifndef _WIN32  // the registry holds the settings there: no file can be a pipe
     // Start-up hanging on a settings file that is a pipe, Save replacing it or saying nothing.
     void aSettingsFileThatIsAPipeIsLeftAlone() {
         const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quillon/Quillon.conf";
@@ -118,6 +121,7 @@ private slots:
         QVERIFY(::lstat(QFile::encodeName(file).constData(), &status) == 0 &&
                 S_ISFIFO(status.st_mode));
     }
+#endif
 
 private:
     std::optional<quillon::testing::WindowHarness> h;
