@@ -31,4 +31,16 @@ bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood) 
     return folders->setPath(folderOnDrive(*drive, *folders));
 }
 
+bool openFolder(ui::DriveList* drive, ui::FolderList* folders, const QString& folder) {
+    const int holder = drive->indexForPath(folder);
+    if (holder >= 0 && holder != drive->currentIndex()) {
+        drive->setCurrentIndex(holder);
+        // A drive that is not ready has been reported and set back.
+        if (drive->currentIndex() != holder) {
+            return false;
+        }
+    }
+    return folders->setPath(folder);
+}
+
 }  // namespace quillon::app
