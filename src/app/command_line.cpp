@@ -2,7 +2,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
 
@@ -44,8 +43,7 @@ QString romArgument(const QStringList& arguments) {
     if (roms.size() > 1) {
         parser.showHelp(EXIT_FAILURE);
     }
-    // Cleaned, so that a path through ".." finds the drive it really lies on.
-    return roms.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(roms.front()).absoluteFilePath());
+    return roms.isEmpty() ? QString() : QFileInfo(roms.front()).absoluteFilePath();
 }
 
 }  // namespace quillon::app

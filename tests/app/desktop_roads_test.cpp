@@ -40,8 +40,9 @@ private slots:
     }
     void cleanup() { h.reset(); }
 
-    // Rows: the path named on the command line or dragged onto a control; the state after
-    // (Drive2|Dir2|file|lblName|lblSize|cboDouble|cmdPlay|Dir1|txtFileInput), empty: unchanged.
+    // Rows: the path named on the command line or dragged onto a control; the state after,
+    // Drive2|Dir2|file|lblName|lblSize|cboDouble|cmdPlay|Drive1|Dir1|txtFileInput (empty: as
+    // before).
     void pathsComeIn_data() {
         QTest::addColumn<QString>("via");
         QTest::addColumn<QStringList>("paths");
@@ -52,7 +53,7 @@ private slots:
         QTest::newRow("argument: ROM on another drive, through ..")
             << argument << QStringList{"../spare/games/GAME.BIN"}
             << "Spare|{spare}/games|GAME.BIN|ROM Selected: GAME|ROM Size: 32KB|No Double|on|"
-               "{work}|";
+               "Work|{work}|";
         QTest::newRow("argument: not a ROM") << argument << QStringList{"roms/notes.txt"} << "";
         QTest::newRow("argument: missing ROM") << argument << QStringList{"roms/gone.a78"} << "";
         QTest::newRow("argument: folder named like a ROM")
@@ -60,10 +61,10 @@ private slots:
         QTest::newRow("drop: ROM on upload") << up << QStringList{"roms/cart.a78"} << kCart;
         QTest::newRow("drop: folder on download")
             << down << QStringList{"roms"}
-            << "Work|{work}||||No Double|off|{work}/roms|{work}/roms/";
+            << "Work|{work}||||No Double|off|Work|{work}/roms|{work}/roms/";
         QTest::newRow("drop: folder on the destination box")
             << "txtFileInput" << QStringList{"../spare/games"}
-            << "Work|{work}||||No Double|off|{spare}/games|{spare}/games/";
+            << "Work|{work}||||No Double|off|Spare|{spare}/games|{spare}/games/";
         QTest::newRow("drop: non-ROM on upload") << up << QStringList{"roms/notes.txt"} << "";
         QTest::newRow("drop: two ROMs")
             << up << QStringList{"roms/cart.a78", "../spare/games/GAME.BIN"} << "";
@@ -188,7 +189,7 @@ private:
         return QStringList{h->text("Drive2"), h->find<FolderList>("Dir2")->path(),
                            h->find<quillon::ui::FileList>("flbOpen")->currentFileName(),
                            h->text("lblName"), h->text("lblSize"), h->text("cboDouble"),
-                           h->enabled("cmdPlay") ? "on" : "off",
+                           h->enabled("cmdPlay") ? "on" : "off", h->text("Drive1"),
                            h->find<FolderList>("Dir1")->path(), h->text("txtFileInput")}
             .join('|');
     }
@@ -223,7 +224,7 @@ private:
     }
 
     const QString kCart =
-        "Work|{work}/roms|cart.a78|ROM Selected: CART|ROM Size: 2KB|Double |on|{work}|";
+        "Work|{work}/roms|cart.a78|ROM Selected: CART|ROM Size: 2KB|Double |on|Work|{work}|";
     std::optional<quillon::testing::WindowHarness> h;
     QTemporaryDir standIn_;
 };
