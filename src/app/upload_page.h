@@ -50,10 +50,10 @@ public:
     // nothing changes.
     void openRom(const QString& path);
 
+private:
     // What a click on a file that is no ROM says.
     static inline const QString kNotARom = QStringLiteral("Please select an atari file only!");
 
-private:
     void takeDroppedRoms();
     // The upload as "Upload Rom" would start it now.
     RunnableCommand uploadToRun() const;
