@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,8 +10,10 @@
 #include <optional>
 
 #include "app/control_values.h"
+#include "app/copy_command.h"
 #include "app/hex_field_control.h"
 #include "app/page_actions.h"
+#include "app/path_drop.h"
 #include "command/page_commands.h"
 #include "files/destination.h"
 #include "platform/launcher.h"
@@ -52,6 +55,15 @@ DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
     connect(c_.Drive1, &ui::DriveList::driveChanged, this, &Self::Drive1_Change);
     connect(c_.Dir1, &ui::FolderList::folderChanged, this, &Self::Dir1_Change);
     connect(c_.txtFileInput, &QLineEdit::textChanged, this, &Self::txtFileInput_Change);
+
+    new CommandCopier(c_.lblscript2, c_.cmdPlay2, [this]() -> RunnableCommand {
+        return {command::composeDump(dumpSnapshot(c_)), {}};
+    });
+    // A folder dropped here is the destination folder, as if opened in the
+    // folder list.
+    new PathDrop(
+        c_.fraDown, [](const QFileInfo& folder) { return folder.isDir(); },
+        [this](const QString& path) { openFolder(c_.Drive1, c_.Dir1, path); });
 }
 
 void DumpPage::startUp() {

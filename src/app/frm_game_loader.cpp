@@ -57,6 +57,8 @@ void frmGameLoader::Form_Load() {
     upload_->CheckAll1();
 }
 
+void frmGameLoader::openRom(const QString& path) { upload_->openRom(path); }
+
 // Two independent tests, so that the page of whichever tab is selected ends
 // on view; nothing is recomposed or re-evaluated.
 void frmGameLoader::tabTrans_Click() {

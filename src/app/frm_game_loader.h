@@ -43,6 +43,10 @@ public:
     const UploadPage& upload() const { return *upload_; }
     const DumpPage& dump() const { return *dump_; }
 
+    // The ROM named on the command line, chosen on the upload page once the
+    // window is up (so that a message about it has the window to stand on).
+    void openRom(const QString& path);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

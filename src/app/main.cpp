@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/command_line.h"
 #include "app/frm_game_loader.h"
 #include "platform/launcher.h"
 #include "settings/identity.h"
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
     // Lets Wayland compositors and task bars match the window to its menu
     // entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
+    // Before anything is built: --help and --version end the program here.
+    const QString rom = quillon::app::romArgument(QApplication::arguments());
 
     quillon::ui::QSettingsStore store;
     const std::unique_ptr<quillon::platform::ToolLauncher> launcher =
@@ -31,6 +34,9 @@ int main(int argc, char* argv[]) {
 
     quillon::app::frmGameLoader window({store, *launcher, *drives});
     window.show();
+    if (!rom.isEmpty()) {
+        window.openRom(rom);
+    }
     // Closing the only window ends the program.
     return QApplication::exec();
 }

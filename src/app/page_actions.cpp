@@ -1,5 +1,7 @@
 #include "app/page_actions.h"
 
+#include <QDir>
+
 #include "app/control_values.h"
 #include "platform/launcher.h"
 #include "ui/drive_list.h"
@@ -29,6 +31,19 @@ bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood) 
         return false;
     }
     return folders->setPath(folderOnDrive(*drive, *folders));
+}
+
+bool openFolder(ui::DriveList* drive, ui::FolderList* folders, const QString& folder) {
+    // Cleaned, so that a path through ".." finds the drive it really lies on.
+    const int holder = drive->indexForPath(QDir::cleanPath(folder));
+    if (holder >= 0 && holder != drive->currentIndex()) {
+        drive->setCurrentIndex(holder);
+        // A drive that is not ready has been reported and set back.
+        if (drive->currentIndex() != holder) {
+            return false;
+        }
+    }
+    return folders->setPath(folder);
 }
 
 }  // namespace quillon::app

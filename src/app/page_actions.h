@@ -17,7 +17,15 @@ class FolderList;
 
 namespace quillon::app {
 
-// What both pages do alike: start their command, and open a chosen drive.
+// What both pages do alike: start their command, and open a chosen drive or
+// a folder given by its path.
+
+// A page's command as its action button would start it, or why it would not
+// be started.
+struct RunnableCommand {
+    command::TransferCommand command;
+    std::string blocked;  // empty when it may run
+};
 
 // Hands a composed command to the launcher; a refusal or a failed start is
 // told, in a box over `page`.
@@ -33,5 +41,10 @@ void tellIfAny(QWidget* page, const std::string& text);
 // `lastGood`, which runs the drive change again and opens that one. By value:
 // that nested change rewrites the page's own note of the last good drive.
 bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood);
+
+// Opens `folder` as a user would reach it: its drive chosen in the drive list
+// first (which runs the drive change), then the folder in the folder list
+// (which runs the folder change). False when either would not open.
+bool openFolder(ui::DriveList* drive, ui::FolderList* folders, const QString& folder);
 
 }  // namespace quillon::app

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "app/control_values.h"
+#include "app/copy_command.h"
 #include "app/hex_field_control.h"
 #include "app/page_actions.h"
 #include "command/page_commands.h"
@@ -51,6 +52,9 @@ UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& 
     connect(c_.flbOpen, &ui::FileList::fileClicked, this, &Self::flbOpen_Click);
     connect(c_.cmdView1, &QPushButton::clicked, this, &Self::cmdView1_Click);
     connect(c_.cmdView2, &QPushButton::clicked, this, &Self::cmdView2_Click);
+
+    new CommandCopier(c_.lblscript1, c_.cmdPlay, [this] { return uploadToRun(); });
+    takeDroppedRoms();
 }
 
 void UploadPage::startUp() {
@@ -92,21 +96,26 @@ void UploadPage::CheckAll1() { c_.cmdPlay->setEnabled(rules::actionEnabled(flags
 
 // Composed afresh: the preview may be older than the controls. The ROM is
 // looked at again: it may have gone since it was chosen.
-void UploadPage::cmdPlay_Click() {
+RunnableCommand UploadPage::uploadToRun() const {
     const command::PathShortener shortPath = [this](const std::string& path) {
         return launcher_.shortPath(path);
     };
     const command::UploadSnapshot page = uploadSnapshot(c_);
-    const command::TransferCommand run =
+    command::TransferCommand run =
         command::uploadForRun(page, platform::pathSeparator(), shortPath);
     const std::string romPath = command::composeUpload(page, platform::pathSeparator()).file;
-    const std::string blocked = files::uploadBlocked(
+    std::string blocked = files::uploadBlocked(
         romPath, !page.fileName.empty() && QFileInfo(fromUtf8(romPath)).isFile(), run.file);
-    if (!blocked.empty()) {
-        tellIfAny(c_.fraUp, blocked);
+    return {std::move(run), std::move(blocked)};
+}
+
+void UploadPage::cmdPlay_Click() {
+    const RunnableCommand run = uploadToRun();
+    if (!run.blocked.empty()) {
+        tellIfAny(c_.fraUp, run.blocked);
         return;
     }
-    startTool(launcher_, run, c_.fraUp);
+    startTool(launcher_, run.command, c_.fraUp);
 }
 
 // What the page saves is part of what its command is composed from; reading
@@ -174,7 +183,7 @@ void UploadPage::flbOpen_Click() {
         return;
     }
     if (!files::isRomPath(utf8(fullPath))) {
-        ui::showMessage(c_.fraUp->window(), QStringLiteral("Please select an atari file only!"));
+        ui::showMessage(c_.fraUp->window(), kNotARom);
         // The rejected entry stays current and is what an upload would send,
         // so no ROM counts as chosen until another is accepted.
         flags_.select = false;

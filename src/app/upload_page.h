@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/controls.h"
+#include "app/page_actions.h"
 #include "rules/enabling.h"
 
 class QPushButton;
@@ -43,7 +44,19 @@ public:
     void LabelChange1();
     void CheckAll1();
 
+    // Chooses the ROM at `path` as a user would: its folder opened through
+    // the drive and folder lists, then the file clicked in the file list. A
+    // path that is no ROM file is answered as a click on a non-ROM is, and
+    // nothing changes.
+    void openRom(const QString& path);
+
 private:
+    // What a click on a file that is no ROM says.
+    static inline const QString kNotARom = QStringLiteral("Please select an atari file only!");
+
+    void takeDroppedRoms();
+    // The upload as "Upload Rom" would start it now.
+    RunnableCommand uploadToRun() const;
     void cmdPlay_Click();
     void cmdSave1_Click();
 

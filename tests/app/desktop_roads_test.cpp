@@ -1,0 +1,233 @@
+// In from the desktop and out to a shell: a ROM on the command line, dropped paths, and the
+// copied command run by the system's shell against the recording stand-in tool.
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTest>
+#include <QUrl>
+#include <optional>
+
+#include "app/command_line.h"
+#include "platform/copy_line.h"
+#include "ui/file_list.h"
+#include "ui/folder_list.h"
+#include "window_harness.h"
+
+#ifdef Q_OS_WIN
+constexpr bool kWindows = true;
+constexpr qsizetype kFactsBeforeArguments = 0;
+#else
+constexpr bool kWindows = false;
+constexpr qsizetype kFactsBeforeArguments = 3;  // the POSIX stand-in's session, input, descriptors
+#endif
+
+class DesktopRoadsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() {
+        h.emplace();
+        for (const auto& [name, bytes] :
+             {std::pair{"roms/cart.a78", 2048}, {"roms/notes.txt", 10}, {"roms/dir.bin", -1},
+              {"../spare/games/GAME.BIN", 32768}}) {
+            QVERIFY(make(name, bytes));
+        }
+        h->open();
+    }
+    void cleanup() { h.reset(); }
+
+    // Rows: the path named on the command line or dragged onto a control; the state after,
+    // Drive2|Dir2|file|lblName|lblSize|cboDouble|cmdPlay|Drive1|Dir1|txtFileInput (empty: as
+    // before).
+    void pathsComeIn_data() {
+        QTest::addColumn<QString>("via");
+        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QString>("after");
+        const QString argument = "argument", up = "fraUp", down = "fraDown";
+        QTest::newRow("argument: relative ROM")
+            << argument << QStringList{"roms/cart.a78"} << kCart;
+        QTest::newRow("argument: ROM on another drive, through ..")
+            << argument << QStringList{"../spare/games/GAME.BIN"}
+            << "Spare|{spare}/games|GAME.BIN|ROM Selected: GAME|ROM Size: 32KB|No Double|on|"
+               "Work|{work}|";
+        QTest::newRow("argument: not a ROM") << argument << QStringList{"roms/notes.txt"} << "";
+        QTest::newRow("argument: missing ROM") << argument << QStringList{"roms/gone.a78"} << "";
+        QTest::newRow("argument: folder named like a ROM")
+            << argument << QStringList{"roms/dir.bin"} << "";
+        QTest::newRow("drop: ROM on upload") << up << QStringList{"roms/cart.a78"} << kCart;
+        QTest::newRow("drop: folder on download")
+            << down << QStringList{"roms"}
+            << "Work|{work}||||No Double|off|Work|{work}/roms|{work}/roms/";
+        QTest::newRow("drop: folder on the destination box")
+            << "txtFileInput" << QStringList{"../spare/games"}
+            << "Work|{work}||||No Double|off|Spare|{spare}/games|{spare}/games/";
+        QTest::newRow("drop: non-ROM on upload") << up << QStringList{"roms/notes.txt"} << "";
+        QTest::newRow("drop: two ROMs")
+            << up << QStringList{"roms/cart.a78", "../spare/games/GAME.BIN"} << "";
+        QTest::newRow("drop: web link") << up << QStringList{"https://example.org/cart.a78"} << "";
+        QTest::newRow("drop: file on download") << down << QStringList{"roms/cart.a78"} << "";
+    }
+    // A ROM not opened through drive and folder or not chosen as a click chooses it, a relative
+    // path not taken from the current folder, a named non-ROM chosen or passed over silently; a
+    // drag not refused up front, a drop half applied or taken as a move (the file manager would
+    // delete the file), a folder not made the destination.
+    void pathsComeIn() {
+        QFETCH(QString, via);
+        QFETCH(QStringList, paths);
+        QFETCH(QString, after);
+        QVERIFY(via == "argument" || via == "fraUp" || h->chooseTab(1));
+        const QString before = state();
+        if (via == "argument") {
+            h->window().openRom(quillon::app::romArgument({"quillon", paths[0]}));
+            const QString refused = "Please select an atari file only!";
+            QCOMPARE(h->messages, after.isEmpty() ? QStringList{refused} : QStringList());
+        } else {
+            QList<QUrl> urls;
+            for (const QString& path : paths) {
+                urls << (path.contains("://") ? QUrl(path)
+                                              : QUrl::fromLocalFile(h->workFolder() + "/" + path));
+            }
+            QMimeData data;  // links and their text, as file managers give them
+            data.setUrls(urls);
+            data.setText(paths.join('\n'));
+            QWidget* onto = h->find(via.toLatin1().constData());
+            // Shift proposes a move, as a file manager does within one file system.
+            const auto actions = Qt::CopyAction | Qt::MoveAction;
+            const QPoint at = onto->rect().center();
+            QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+            QApplication::sendEvent(onto, &enter);
+            QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+            QApplication::sendEvent(onto, &drop);
+            QCOMPARE(enter.isAccepted() + drop.isAccepted(), after.isEmpty() ? 0 : 2);
+            QVERIFY(after.isEmpty() || drop.dropAction() == Qt::CopyAction);
+            QVERIFY(h->messages.isEmpty());
+        }
+        QCOMPARE(state(), after.isEmpty() ? before : native(after));
+    }
+
+    void copy_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");  // the ROM chosen, or the destination
+        QTest::addColumn<bool>("byMenu");   // else by Ctrl+C
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("ROM name the shell acts on") << 1 << "it's $HOME & (co) ü.a78" << false
+                                                    << "runs";
+        QTest::newRow("ROM name cmd.exe expands")
+            << 1 << "100%PATH%.bin" << true << (kWindows ? "refused" : "runs");
+        QTest::newRow("destination like an option") << 2 << "-rf.a78" << true << "runs";
+        QTest::newRow("destination with a NUL")
+            << 2 << QString("a") + QChar(0) + "b.bin" << false << "refused";
+        QTest::newRow("no ROM chosen") << 1 << "" << false << "nothing";
+    }
+    // The copy not composed as the button composes ("./-" form), quoted so the shell runs
+    // something else, a refusal copied or unsaid, a copy of a command the button would not start.
+    void copy() {
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(bool, byMenu);
+        QFETCH(QString, outcome);
+        QApplication::clipboard()->setText("before");
+        if (page == 1 && !name.isEmpty()) {
+            QVERIFY(make("roms/" + name, 2048));
+            QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile(name));
+        } else if (page == 2) {
+            QVERIFY(h->chooseTab(1));
+            h->find<QLineEdit>("txtFileInput")->setText(name);
+        }
+        auto* preview = h->find<QLabel>(page == 1 ? "lblscript1" : "lblscript2");
+        QTest::mouseClick(preview, Qt::LeftButton);
+        QVERIFY(preview->hasFocus());
+        if (byMenu) {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, {}, preview->mapToGlobal(QPoint()));
+            QApplication::sendEvent(preview, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu && menu->actions().size() == 1 && menu->actions()[0]->isEnabled());
+            QCOMPARE(menu->actions()[0]->text(), "Copy Command");
+            const QPoint item = menu->actionGeometry(menu->actions()[0]).center();
+            QTest::mouseClick(menu, Qt::LeftButton, {}, item);
+        } else {
+            QTest::keyClick(preview, Qt::Key_C, Qt::ControlModifier);
+        }
+        h->click(page == 1 ? "cmdPlay" : "cmdPlay2");
+        const auto& started = h->launcher.started;
+        QCOMPARE(started.size(), std::size_t{outcome != "nothing"});
+        const std::string refusal =
+            outcome == "refused" ? quillon::platform::copyLine(started.front()).refusal : "";
+        QCOMPARE(h->messages.join('|'), QString::fromStdString(refusal));
+        const QString copied = QApplication::clipboard()->text();
+        QStringList passed{"before"};
+        if (outcome == "runs") {
+            passed.clear();
+            for (const std::string& argument : quillon::command::toolArguments(started.front())) {
+                passed << QString::fromStdString(argument);
+            }
+        }
+        QCOMPARE(outcome == "runs" ? runInShell(copied) : QStringList{copied}, passed);
+    }
+
+private:
+    // A folder, or a file of `bytes` bytes, under the current folder; false if not made.
+    bool make(const QString& relative, qint64 bytes) {
+        QFile file(h->workFolder() + "/" + relative);
+        return bytes < 0 ? QDir().mkpath(file.fileName())
+                         : QDir().mkpath(QFileInfo(file).path()) &&
+                               file.open(QIODevice::WriteOnly) && file.resize(bytes);
+    }
+
+    // "{work}" and "{spare}" as the drive roots, in the system's notation.
+    QString native(QString text) {
+        text.replace("{work}", h->workFolder()).replace("{spare}", h->drives.spare.root);
+        return QDir::toNativeSeparators(text);
+    }
+
+    QString state() {
+        using quillon::ui::FolderList;
+        return QStringList{h->text("Drive2"), h->find<FolderList>("Dir2")->path(),
+                           h->find<quillon::ui::FileList>("flbOpen")->currentFileName(),
+                           h->text("lblName"), h->text("lblSize"), h->text("cboDouble"),
+                           h->enabled("cmdPlay") ? "on" : "off", h->text("Drive1"),
+                           h->find<FolderList>("Dir1")->path(), h->text("txtFileInput")}
+            .join('|');
+    }
+
+    // The arguments the stand-in tool received from `line` run by the system's shell.
+    QStringList runInShell(const QString& line) {
+        QFile record(standIn_.filePath("record"));
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QUILLON_TEST_RECORD", QDir::toNativeSeparators(record.fileName()));
+        QProcess shell;
+#ifdef Q_OS_WIN
+        const QString tool = QFileInfo(QUILLON_STAND_IN_CARTPIPE).absolutePath();
+        shell.setProgram("cmd.exe");
+        shell.setNativeArguments("/c " + line);
+#else
+        const QString tool = standIn_.path();
+        QFile::link(QUILLON_STAND_IN_CARTPIPE, standIn_.filePath("cartpipe"));
+        shell.setProgram("/bin/sh");
+        shell.setArguments({"-c", line});
+#endif
+        environment.insert("PATH", QDir::toNativeSeparators(tool) + QDir::listSeparator() +
+                                       environment.value("PATH"));
+        shell.setProcessEnvironment(environment);
+        shell.start();
+        if (!shell.waitForFinished(-1) || shell.exitCode() != 0 ||
+            !record.open(QIODevice::ReadOnly)) {
+            return {"failed: " + line, shell.readAllStandardError()};
+        }
+        QStringList received = QString::fromUtf8(record.readAll()).split(QChar(0));
+        received.removeLast();  // after the last NUL
+        return received.mid(kFactsBeforeArguments);
+    }
+
+    const QString kCart =
+        "Work|{work}/roms|cart.a78|ROM Selected: CART|ROM Size: 2KB|Double |on|Work|{work}|";
+    std::optional<quillon::testing::WindowHarness> h;
+    QTemporaryDir standIn_;
+};
+
+QTEST_MAIN(DesktopRoadsTest)
+#include "desktop_roads_test.moc"
