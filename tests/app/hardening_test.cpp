@@ -103,7 +103,7 @@ private slots:
         h->click("cmdPlay");
         QVERIFY(h->launcher.started.empty());
         QCOMPARE(h->messages.size(), 1);
-        QVERIFY2(h->messages[0].contains("\"" + rom.fileName() + "\""), qPrintable(h->messages[0]));
+        QVERIFY2(h->messages[0].contains("\"" + h->native(rom.fileName()) + "\""), qPrintable(h->messages[0]));
     }
 
 #ifndef _WIN32  // the registry holds the settings there: no file can be a pipe
