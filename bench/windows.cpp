@@ -38,16 +38,14 @@ std::unique_ptr<QWidget> makeBareWindow() {
     return window;
 }
 
-std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives) {
+std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives, bool uploadOnView) {
     auto window = std::make_unique<QWidget>();
     window->setFixedSize(382, 386);
-    // The layout leaves both pages hidden for start-up to arrange; the page
-    // the window opens on is put on view here, so that the baseline paints
-    // the same controls the real window does (as the bare window paints its
-    // first frame).
     const app::WindowControls controls = app::buildControls(window.get(), drives);
-    controls.up.fraUp->setEnabled(true);
-    controls.up.fraUp->show();
+    if (uploadOnView) {
+        controls.up.fraUp->setEnabled(true);
+        controls.up.fraUp->show();
+    }
     return window;
 }
 
