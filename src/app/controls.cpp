@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -58,8 +59,11 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
     panel->setGeometry(strip.adjusted(0, tabsHeight - 1, 0, 0));
     panel->lower();
 
-    c.up = buildUploadPage(window, drives);
-    c.down = buildDumpPage(window, drives);
+    // Both pages and the file list start in the program's current folder:
+    // it is read once for all three lists.
+    const ui::FolderEntries start = ui::readFolder(QDir::currentPath(), true);
+    c.up = buildUploadPage(window, drives, start);
+    c.down = buildDumpPage(window, drives, start);
 
     setKeyboardOrder(c);
     return c;
