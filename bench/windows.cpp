@@ -1,10 +1,13 @@
 #include "windows.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdlib>
+
+#include "ui/folder_entries.h"
 
 namespace quillon::bench {
 namespace {
@@ -41,7 +44,10 @@ std::unique_ptr<QWidget> makeBareWindow() {
 std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives, bool uploadOnView) {
     auto window = std::make_unique<QWidget>();
     window->setFixedSize(382, 386);
-    const app::WindowControls controls = app::buildControls(window.get(), drives);
+    // The lists show the start folder's subfolders; reading its files is
+    // start-up's work, not the controls'.
+    const app::WindowControls controls =
+        app::buildControls(window.get(), drives, ui::readFolder(QDir::currentPath(), false));
     if (uploadOnView) {
         controls.up.fraUp->setEnabled(true);
         controls.up.fraUp->show();

@@ -1,7 +1,6 @@
 #include "app/controls.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -37,7 +36,8 @@ QFont layoutFont(const QFont& desktop) {
 
 }  // namespace
 
-WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
+WindowControls buildControls(QWidget* window, const ui::DriveSource& drives,
+                             const ui::FolderEntries& start) {
     window->setFont(layoutFont(window->font()));
 
     WindowControls c{};
@@ -59,9 +59,6 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
     panel->setGeometry(strip.adjusted(0, tabsHeight - 1, 0, 0));
     panel->lower();
 
-    // Both pages and the file list start in the program's current folder:
-    // it is read once for all three lists.
-    const ui::FolderEntries start = ui::readFolder(QDir::currentPath(), true);
     c.up = buildUploadPage(window, drives, start);
     c.down = buildDumpPage(window, drives, start);
 
