@@ -17,8 +17,10 @@ struct Workspace {
 Figure folderChangeFigure(const Workspace& workspace, bool allFiles);
 Figure startUpFigure(const Workspace& workspace);
 // Where start-up time goes: the same window against its own controls built
-// without handlers, start-up or saved options.
-Figure startUpAgainstControlsFigure(const Workspace& workspace);
+// without handlers, start-up or saved options, with the upload page on view
+// (the honest floor, with a target) or with both pages hidden (for
+// information: the figure as it was first measured).
+Figure startUpAgainstControlsFigure(const Workspace& workspace, bool uploadOnView);
 Figure writeAddressKeyFigure(const Workspace& workspace);
 Figure previewCompositionFigure();
 

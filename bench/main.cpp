@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     results.push_back(runFigure(folderChangeFigure(workspace, false), kRounds));
     results.push_back(runFigure(folderChangeFigure(workspace, true), kRounds));
     results.push_back(runFigure(startUpFigure(workspace), kRounds));
-    results.push_back(runFigure(startUpAgainstControlsFigure(workspace), kRounds));
+    results.push_back(runFigure(startUpAgainstControlsFigure(workspace, true), kRounds));
+    results.push_back(runFigure(startUpAgainstControlsFigure(workspace, false), kRounds));
     results.push_back(runFigure(writeAddressKeyFigure(workspace), kRounds));
     results.push_back(runFigure(previewCompositionFigure(), kRounds));
 

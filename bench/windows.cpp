@@ -1,10 +1,13 @@
 #include "windows.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdlib>
+
+#include "ui/folder_entries.h"
 
 namespace quillon::bench {
 namespace {
@@ -38,16 +41,17 @@ std::unique_ptr<QWidget> makeBareWindow() {
     return window;
 }
 
-std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives) {
+std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives, bool uploadOnView) {
     auto window = std::make_unique<QWidget>();
     window->setFixedSize(382, 386);
-    // The layout leaves both pages hidden for start-up to arrange; the page
-    // the window opens on is put on view here, so that the baseline paints
-    // the same controls the real window does (as the bare window paints its
-    // first frame).
-    const app::WindowControls controls = app::buildControls(window.get(), drives);
-    controls.up.fraUp->setEnabled(true);
-    controls.up.fraUp->show();
+    // The lists show the start folder's subfolders; reading its files is
+    // start-up's work, not the controls'.
+    const app::WindowControls controls =
+        app::buildControls(window.get(), drives, ui::readFolder(QDir::currentPath(), false));
+    if (uploadOnView) {
+        controls.up.fraUp->setEnabled(true);
+        controls.up.fraUp->show();
+    }
     return window;
 }
 

@@ -29,10 +29,11 @@ private:
 // the real window has controls, built without any rule or file access.
 std::unique_ptr<QWidget> makeBareWindow();
 
-// The real window's controls, as laid out, with the upload page on view but
-// no handler connected and no start-up run: what the toolkit alone costs for
-// them.
-std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives);
+// The real window's controls, as laid out, with no handler connected and no
+// start-up run: what the toolkit alone costs for them. With `uploadOnView`
+// the upload page is shown as the real window shows it; without, both pages
+// stay hidden as the layout leaves them, and nothing on them is painted.
+std::unique_ptr<QWidget> makeUnwiredWindow(const ui::DriveSource& drives, bool uploadOnView);
 
 // Shows a window and returns once the platform has exposed it.
 void showAndWait(QWidget& window);

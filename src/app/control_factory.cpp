@@ -104,9 +104,9 @@ ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSourc
     return result;
 }
 
-ui::FolderList* folderList(QWidget* parent, const char* name, int left, int top, int width,
-                           int height) {
-    return placed(new ui::FolderList(parent), name, left, top, width, height);
+ui::FolderList* folderList(QWidget* parent, const char* name, const ui::FolderEntries& start,
+                           bool keepsFiles, int left, int top, int width, int height) {
+    return placed(new ui::FolderList(start, keepsFiles, parent), name, left, top, width, height);
 }
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "rules/hex_field.h"
+#include "ui/folder_entries.h"
 
 class QCheckBox;
 class QComboBox;
@@ -48,11 +49,12 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
                     int top, int width, int height);
 
 // A drive list showing the drive of the folder the program was started in,
-// and a folder list open at that folder: where each page's browsing starts.
+// and a folder list open at that folder, `start`: where each page's browsing
+// starts. A folder list that keeps files feeds a file list (ui::FolderList).
 ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives,
                          int left, int top, int width, int height);
-ui::FolderList* folderList(QWidget* parent, const char* name, int left, int top, int width,
-                           int height);
+ui::FolderList* folderList(QWidget* parent, const char* name, const ui::FolderEntries& start,
+                           bool keepsFiles, int left, int top, int width, int height);
 
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,
                     int top, int width, int height);

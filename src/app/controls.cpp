@@ -36,7 +36,8 @@ QFont layoutFont(const QFont& desktop) {
 
 }  // namespace
 
-WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
+WindowControls buildControls(QWidget* window, const ui::DriveSource& drives,
+                             const ui::FolderEntries& start) {
     window->setFont(layoutFont(window->font()));
 
     WindowControls c{};
@@ -58,8 +59,8 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives) {
     panel->setGeometry(strip.adjusted(0, tabsHeight - 1, 0, 0));
     panel->lower();
 
-    c.up = buildUploadPage(window, drives);
-    c.down = buildDumpPage(window, drives);
+    c.up = buildUploadPage(window, drives, start);
+    c.down = buildDumpPage(window, drives, start);
 
     setKeyboardOrder(c);
     return c;

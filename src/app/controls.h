@@ -14,6 +14,7 @@ class DriveList;
 class DriveSource;
 class FileList;
 class FolderList;
+struct FolderEntries;
 }  // namespace quillon::ui
 
 namespace quillon::app {
@@ -87,7 +88,9 @@ struct WindowControls {
 
 // Creates every control of the window as laid out (places from twips, list
 // items, captions, fonts, stacking, keyboard order, accessible names), before
-// any handler is connected.
-WindowControls buildControls(QWidget* window, const ui::DriveSource& drives);
+// any handler is connected. Both folder lists open at `start`, the folder the
+// program started in, read once for both.
+WindowControls buildControls(QWidget* window, const ui::DriveSource& drives,
+                             const ui::FolderEntries& start);
 
 }  // namespace quillon::app

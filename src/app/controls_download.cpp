@@ -16,7 +16,8 @@ namespace quillon::app {
 
 namespace f = factory;
 
-DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
+DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives,
+                           const ui::FolderEntries& start) {
     DumpControls c{};
     // In the upload page's place: the tab strip shows one of the two.
     c.fraDown =
@@ -25,7 +26,7 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives) {
 
     c.Drive1 = f::driveList(page, "Drive1", drives, 180, 360, 2415, 315);
     c.lblLogo2 = f::logo(page, "lblLogo2", 3000, 360, 2295, 975);
-    c.Dir1 = f::folderList(page, "Dir1", 180, 660, 2415, 1440);
+    c.Dir1 = f::folderList(page, "Dir1", start, false, 180, 660, 2415, 1440);
 
     c.cboConType = f::comboBox(page, "cboConType", command::kCartridgeCodes,
                                QStringLiteral("Cartridge code"), 3420, 1620, 975, 315);

@@ -18,7 +18,8 @@ namespace quillon::app {
 
 namespace f = factory;
 
-UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
+UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives,
+                               const ui::FolderEntries& start) {
     UploadControls c{};
     c.fraUp = f::frame(window, "fraUp", QStringLiteral("Comp to Atari"), 180, 480, 5415, 5115);
     QGroupBox* page = c.fraUp;
@@ -26,7 +27,8 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives) {
     // The ROM browser starts where the program was started.
     c.Drive2 = f::driveList(page, "Drive2", drives, 420, 360, 2055, 315);
     c.lblLogo = f::logo(page, "lblLogo", 3000, 360, 2295, 975);
-    c.Dir2 = f::folderList(page, "Dir2", 420, 660, 2055, 1215);
+    // It keeps the files it reads: the file list below shows the same folder.
+    c.Dir2 = f::folderList(page, "Dir2", start, true, 420, 660, 2055, 1215);
 
     c.lblName = f::boxedLabel(page, "lblName", 2580, 1500, 1275, 495);
     c.lblSize = f::boxedLabel(page, "lblSize", 3960, 1500, 1275, 495);

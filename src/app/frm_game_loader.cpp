@@ -1,6 +1,7 @@
 #include "app/frm_game_loader.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "app/dump_page.h"
 #include "app/upload_page.h"
 #include "settings/identity.h"
+#include "ui/folder_entries.h"
 #include "ui/twips.h"
 
 namespace quillon::app {
@@ -31,7 +33,10 @@ frmGameLoader::frmGameLoader(Services services, QWidget* parent)
     setObjectName(QStringLiteral("frmGameLoader"));
     setWindowTitle(QString::fromUtf8(settings::kWindowTitle));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    const WindowControls controls = buildControls(this, services.drives);
+    // Both folder lists and the file list start in the program's current
+    // folder: it is read once for all three, files included.
+    const WindowControls controls =
+        buildControls(this, services.drives, ui::readFolder(QDir::currentPath(), true));
     tabTrans_ = controls.tabTrans;
     // Each page connects its handlers as it is made: start-up restores the
     // saved options through the controls and relies on them.

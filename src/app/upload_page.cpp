@@ -65,7 +65,8 @@ void UploadPage::startUp() {
     c_.fraUp->show();
     c_.cmdPlay->setEnabled(false);
     LabelChange1();
-    c_.flbOpen->setFolder(c_.Dir2->path());
+    // The folder list read the files when it opened the folder.
+    c_.flbOpen->setFolder(c_.Dir2->entries());
 }
 
 // The hex box is switched on before its text goes in, so the text lands in
@@ -163,7 +164,7 @@ void UploadPage::Drive2_Change() {
 
 // A new folder lists its files with none of them chosen.
 void UploadPage::Dir2_Change() {
-    c_.flbOpen->setFolder(c_.Dir2->path());
+    c_.flbOpen->setFolder(c_.Dir2->entries());
     forgetRom();
 }
 

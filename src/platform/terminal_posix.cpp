@@ -120,7 +120,12 @@ std::vector<std::string> terminalCommandLine(const FoundTerminal& terminal,
     }
     std::string text;
     for (const std::string& word : command) {
-        text += (text.empty() ? "" : " ") + shellWord(word);
+        // Appended piece by piece: GCC 12 at -O3 takes `"" + word` for an
+        // overlapping copy and stops a warnings-as-errors Release build.
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += shellWord(word);
     }
     line.push_back(text);
     return line;

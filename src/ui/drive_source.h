@@ -26,6 +26,8 @@ public:
     virtual bool isReady(const DriveEntry& drive) const = 0;
 };
 
+// The system's drives, read at the first call and kept: every drive list of
+// a run shows the same drives, and the mount table is read once for all.
 std::unique_ptr<DriveSource> makeSystemDriveSource();
 
 }  // namespace quillon::ui

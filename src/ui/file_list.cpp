@@ -28,11 +28,13 @@ FileList::FileList(QWidget* parent)
 
 QString FileList::folder() const { return folder_; }
 
-void FileList::setFolder(const QString& path) {
-    folder_ = path;
+void FileList::setFolder(const QString& path) { setFolder(readFolder(path, true)); }
+
+void FileList::setFolder(const FolderEntries& entries) {
+    folder_ = entries.folder;
     // Hidden files are listed: the pattern already narrows the list to ROM
     // images, and a ROM keeps its name even when that starts with a dot.
-    names_ = folderEntryNames(path, EntryKind::Files);
+    names_ = entries.files;
     showMatches();
 }
 

@@ -3,6 +3,7 @@
 #include <QListView>
 #include <QStringList>
 
+#include "ui/folder_entries.h"
 #include "ui/name_pattern.h"
 
 class QStringListModel;
@@ -12,7 +13,8 @@ namespace quillon::ui {
 // The files (no folders) of one folder whose names match a ";"-separated
 // list of wildcards, letter case ignored. One model row per entry: folders of
 // a hundred thousand files list without a widget per entry. The folder is
-// read once per setFolder; a new pattern filters what was read.
+// read once per setFolder, or not at all when its entries are given; a new
+// pattern filters what was read.
 class FileList : public QListView {
     Q_OBJECT
 public:
@@ -20,6 +22,9 @@ public:
 
     QString folder() const;
     void setFolder(const QString& path);
+    // Shows the files of a folder already read (a folder list that keeps
+    // files has them).
+    void setFolder(const FolderEntries& entries);
     QString pattern() const;
     void setPattern(const QString& pattern);
     // The current entry's name without folder; empty when none is current.

@@ -7,23 +7,24 @@ namespace quillon::ui {
 
 // The directory iterator keeps the type that the listing reports, so no entry
 // is opened on its own.
-QStringList folderEntryNames(const QString& folder, EntryKind kind) {
+FolderEntries readFolder(const QString& folder, bool withFiles) {
     namespace fs = std::filesystem;
-    QStringList names;
+    FolderEntries entries{folder, {}, {}};
     if (folder.isEmpty()) {
-        return names;
+        return entries;
     }
     std::error_code error;
-    for (fs::directory_iterator entries(fs::path(folder.toStdWString()), error), end;
-         !error && entries != end; entries.increment(error)) {
+    for (fs::directory_iterator each(fs::path(folder.toStdWString()), error), end;
+         !error && each != end; each.increment(error)) {
         std::error_code typeError;
-        const bool wanted = kind == EntryKind::Folders ? entries->is_directory(typeError)
-                                                       : entries->is_regular_file(typeError);
-        if (wanted && !typeError) {
-            names.append(QString::fromStdWString(entries->path().filename().wstring()));
+        QStringList* names = each->is_directory(typeError) ? &entries.folders
+                             : withFiles && each->is_regular_file(typeError) ? &entries.files
+                                                                             : nullptr;
+        if (names != nullptr && !typeError) {
+            names->append(QString::fromStdWString(each->path().filename().wstring()));
         }
     }
-    return names;
+    return entries;
 }
 
 }  // namespace quillon::ui

@@ -59,9 +59,8 @@ QString entryName(const QString& folder) {
 }
 
 // Hidden folders stay hidden, as in the system's file manager: they hold
-// settings and caches, not ROM images. A folder that cannot be read gives none.
-QStringList subfolderNames(const QString& folder) {
-    QStringList names = folderEntryNames(folder, EntryKind::Folders);
+// settings and caches, not ROM images.
+QStringList shownSubfolders(QStringList names) {
     names.removeIf([](const QString& name) { return name.startsWith(QLatin1Char('.')); });
     sortForListing(names);
     return names;
@@ -70,15 +69,18 @@ QStringList subfolderNames(const QString& folder) {
 }  // namespace
 
 FolderList::FolderList(QWidget* parent)
-    : QListView(parent), model_(new QStandardItemModel(this)) {
+    : FolderList(readFolder(QDir::currentPath(), false), false, parent) {}
+
+FolderList::FolderList(const FolderEntries& start, bool keepsFiles, QWidget* parent)
+    : QListView(parent), model_(new QStandardItemModel(this)), keepsFiles_(keepsFiles) {
     setModel(model_);
     setItemDelegate(new IndentingDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setAccessibleName(QStringLiteral("Folder"));
-    // Like the system's current folder, until the window opens another.
-    setPath(QDir::currentPath());
+    path_ = QDir::cleanPath(start.folder);
+    showFolder(start);
 }
 
 QString FolderList::path() const { return QDir::toNativeSeparators(path_); }
@@ -91,14 +93,21 @@ bool FolderList::setPath(const QString& path) {
     const QString folder = QDir::cleanPath(info.absoluteFilePath());
     const bool changed = folder != path_;
     path_ = folder;
-    showFolder();
+    showFolder(readFolder(folder, keepsFiles_));
     if (changed) {
         emit folderChanged();
     }
     return true;
 }
 
-void FolderList::showFolder() {
+void FolderList::showFolder(FolderEntries entries) {
+    if (!keepsFiles_) {
+        entries.files.clear();
+    }
+    entries_ = std::move(entries);
+    // Named as path() names it, so a file list given these entries joins
+    // its names to the folder in the system's own notation.
+    entries_.folder = path();
     model_->clear();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -113,7 +122,7 @@ void FolderList::showFolder() {
     const int openRow = model_->rowCount() - 1;
 
     const QDir open(path_);
-    for (const QString& name : subfolderNames(path_)) {
+    for (const QString& name : shownSubfolders(entries_.folders)) {
         auto* item = new QStandardItem(closedIcon, name);
         item->setData(open.absoluteFilePath(name), kPathRole);
         item->setData(static_cast<int>(chain.size()), kDepthRole);

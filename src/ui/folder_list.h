@@ -2,6 +2,8 @@
 
 #include <QListView>
 
+#include "ui/folder_entries.h"
+
 class QStandardItemModel;
 
 namespace quillon::ui {
@@ -12,7 +14,12 @@ namespace quillon::ui {
 class FolderList : public QListView {
     Q_OBJECT
 public:
+    // Open at the system's current folder.
     explicit FolderList(QWidget* parent = nullptr);
+    // Open at `start`, an absolute folder already read. A list that keeps
+    // files reads each folder's files along with its subfolders, for the file
+    // list that shows the same folder.
+    FolderList(const FolderEntries& start, bool keepsFiles, QWidget* parent = nullptr);
 
     // The current folder in the system's own notation ("C:\ROMS", "/home/a").
     QString path() const;
@@ -20,6 +27,8 @@ public:
     // whose subfolders cannot be read opens with none listed. Raises
     // folderChanged when the current folder changes.
     bool setPath(const QString& path);
+    // The current folder as it was read when it was opened.
+    const FolderEntries& entries() const { return entries_; }
 
 signals:
     void folderChanged();
@@ -29,11 +38,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void showFolder();
+    void showFolder(FolderEntries entries);
     void openEntry(const QModelIndex& index);
 
     QStandardItemModel* model_;
+    bool keepsFiles_;
     QString path_;  // absolute, "/"-separated
+    FolderEntries entries_;
 };
 
 }  // namespace quillon::ui

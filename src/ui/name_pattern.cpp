@@ -5,9 +5,18 @@ namespace quillon::ui {
 namespace {
 
 // The wildcard is case-folded once when the pattern is set; only the name's
-// character needs folding here.
+// character needs folding here. An ASCII character folds to ASCII, and only
+// A to Z change: the Unicode table is left for the few others, since a
+// thousand names are matched at every start.
 bool sameLetter(QChar wildcardChar, QChar nameChar) {
-    return wildcardChar == nameChar || wildcardChar == nameChar.toCaseFolded();
+    if (wildcardChar == nameChar) {
+        return true;
+    }
+    const char16_t name = nameChar.unicode();
+    if (name < 0x80) {
+        return name >= u'A' && name <= u'Z' && wildcardChar.unicode() == name - u'A' + u'a';
+    }
+    return wildcardChar == nameChar.toCaseFolded();
 }
 
 // Classic greedy wildcard match: on a mismatch, let the last "*" swallow one

@@ -19,12 +19,11 @@ QString organization() { return QString::fromUtf8(settings::kOrganization); }
 
 }  // namespace
 
-// Read afresh on every call: nothing is cached between a save and the next
-// start, and two copies of the program see each other's last save.
+// Each call looks at the file again; its texts are parsed again only when it
+// is another file than last time, so two copies of the program see each
+// other's last save while a restore parses the file once.
 std::string QSettingsStore::read(std::string_view application, std::string_view section,
                                  std::string_view key) const {
-    // A value that is missing or not a text (a hand-edited list, say) reads
-    // as the empty text.
     return readUserSetting(organization(), fromUtf8(application),
                            fromUtf8(section), fromUtf8(key))
         .toStdString();

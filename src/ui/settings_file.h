@@ -17,7 +17,8 @@ namespace quillon::ui {
 // pipe is never read (reading a pipe would hang) nor replaced by a file.
 
 // The text stored under section/key; empty when there is none or the
-// settings cannot be read.
+// settings cannot be read. The INI file is parsed once for a run of reads
+// while it stays the same file (same inode, size and times of change).
 QString readUserSetting(const QString& organization, const QString& application,
                         const QString& section, const QString& key);
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <QTemporaryFile>
 #include <optional>
@@ -48,9 +49,9 @@ const char* kindOf(mode_t mode) {
 
 // The file to read and write, links followed (a link to nowhere yet names
 // the file it will create); nothing, with `problem` set, when it must not
-// be touched.
+// be touched. `status` is the file's, when it exists (st_mode 0 otherwise).
 std::optional<QString> settingsFile(const QString& organization, const QString& application,
-                                    std::string& problem) {
+                                    std::string& problem, struct stat& status) {
     const QByteArray folder = configFolder();
     if (folder.isEmpty()) {
         problem = "No home folder is known (HOME is unset or \"/\"), so there is no place to keep "
@@ -61,14 +62,58 @@ std::optional<QString> settingsFile(const QString& organization, const QString& 
     for (int depth = 0; depth < 40 && file.isSymLink(); ++depth) {
         file.setFile(file.symLinkTarget());
     }
-    struct stat status {};
+    status = {};
     const QByteArray path = QFile::encodeName(file.absoluteFilePath());
-    if (::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode)) {
+    if (::stat(path.constData(), &status) != 0) {
+        status.st_mode = 0;
+    } else if (!S_ISREG(status.st_mode)) {
         problem = "The settings file " + path.toStdString() + " is " + kindOf(status.st_mode) +
                   "; it was left untouched.";
         return std::nullopt;
     }
     return file.absoluteFilePath();
+}
+
+// The texts of the settings file read last, and which file that was. A
+// restore reads a page's keys one by one; the file is parsed once for all
+// of them while it stays the same file: the same device, inode, size and
+// times of change. A save, ours or another copy's, puts a new file in place
+// (a new inode), so the next read sees it.
+struct ReadSettings {
+    QString path;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = -1;
+    timespec modified{};
+    timespec changed{};
+    QHash<QString, QString> texts;
+
+    bool sameFile(const QString& other, const struct stat& status) const {
+        return path == other && device == status.st_dev && inode == status.st_ino &&
+               size == status.st_size && modified.tv_sec == status.st_mtim.tv_sec &&
+               modified.tv_nsec == status.st_mtim.tv_nsec &&
+               changed.tv_sec == status.st_ctim.tv_sec && changed.tv_nsec == status.st_ctim.tv_nsec;
+    }
+};
+
+ReadSettings& lastRead() {
+    static ReadSettings last;
+    return last;
+}
+
+// A value that is missing or not a text (a hand-edited list, say) reads as
+// the empty text.
+const ReadSettings& readSettings(const QString& file, const struct stat& status) {
+    ReadSettings& last = lastRead();
+    if (!last.sameFile(file, status)) {
+        last = {file, status.st_dev, status.st_ino, status.st_size, status.st_mtim,
+                status.st_ctim, {}};
+        const QSettings settings(file, QSettings::IniFormat);
+        for (const QString& name : settings.allKeys()) {
+            last.texts.insert(name, settings.value(name).toString());
+        }
+    }
+    return last;
 }
 
 // Every value of a settings file, and `section/key` set to `value`.
@@ -147,17 +192,23 @@ bool writeChecked(const QString& target, const QVariantMap& values, std::string&
 QString readUserSetting(const QString& organization, const QString& application,
                         const QString& section, const QString& key) {
     std::string problem;
-    const std::optional<QString> file = settingsFile(organization, application, problem);
-    if (!file) {
+    struct stat status {};
+    const std::optional<QString> file = settingsFile(organization, application, problem, status);
+    if (!file || status.st_mode == 0) {
         return {};
     }
-    return QSettings(*file, QSettings::IniFormat).value(section + "/" + key).toString();
+    return readSettings(*file, status).texts.value(section + "/" + key);
 }
 
 bool writeUserSetting(const QString& organization, const QString& application,
                       const QString& section, const QString& key, const QString& value,
                       std::string& problem) {
-    const std::optional<QString> file = settingsFile(organization, application, problem);
+    // A file that replaced one may get its inode, and within one tick of the
+    // clock its times too; what we write ourselves is never taken for what
+    // was read before.
+    lastRead() = {};
+    struct stat status {};
+    const std::optional<QString> file = settingsFile(organization, application, problem, status);
     if (!file) {
         return false;
     }

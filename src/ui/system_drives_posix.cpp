@@ -61,6 +61,20 @@ QString entryText(const QStorageInfo& volume) {
 class MountedVolumes final : public DriveSource {
 public:
     QList<DriveEntry> drives() const override {
+        if (!read_) {
+            entries_ = mounted();
+            read_ = true;
+        }
+        return entries_;
+    }
+
+    bool isReady(const DriveEntry& drive) const override {
+        const QFileInfo root(drive.root);
+        return root.isDir() && root.isReadable();
+    }
+
+private:
+    static QList<DriveEntry> mounted() {
         QList<DriveEntry> entries{{QStringLiteral("/"), QStringLiteral("/")}};
         QSet<QString> roots{QStringLiteral("/")};
         for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
@@ -77,10 +91,8 @@ public:
         return entries;
     }
 
-    bool isReady(const DriveEntry& drive) const override {
-        const QFileInfo root(drive.root);
-        return root.isDir() && root.isReadable();
-    }
+    mutable bool read_ = false;
+    mutable QList<DriveEntry> entries_;
 };
 
 }  // namespace

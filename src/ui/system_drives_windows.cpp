@@ -22,6 +22,21 @@ QString entryText(const QString& root) {
 class DriveLetters final : public DriveSource {
 public:
     QList<DriveEntry> drives() const override {
+        if (!read_) {
+            entries_ = letters();
+            read_ = true;
+        }
+        return entries_;
+    }
+
+    bool isReady(const DriveEntry& drive) const override {
+        // An empty card reader or optical drive is valid but not ready.
+        const QStorageInfo volume(drive.root);
+        return volume.isValid() && volume.isReady();
+    }
+
+private:
+    static QList<DriveEntry> letters() {
         QList<DriveEntry> entries;
         for (const QFileInfo& drive : QDir::drives()) {
             // "C:/" becomes the root "C:\" that the folder list opens.
@@ -31,11 +46,8 @@ public:
         return entries;
     }
 
-    bool isReady(const DriveEntry& drive) const override {
-        // An empty card reader or optical drive is valid but not ready.
-        const QStorageInfo volume(drive.root);
-        return volume.isValid() && volume.isReady();
-    }
+    mutable bool read_ = false;
+    mutable QList<DriveEntry> entries_;
 };
 
 }  // namespace
