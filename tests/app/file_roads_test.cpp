@@ -185,6 +185,8 @@ private slots:
 
 private:
 #ifdef _WIN32
+    std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window using it
+
     // cmd /k waits for a user after the tool, and a test has none: every interpreter started
     // joins this program's job, which ends them all with it.
     static bool interpretersEndWithUs() {
