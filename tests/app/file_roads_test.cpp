@@ -128,7 +128,8 @@ private slots:
         h->click("chkAlternate2");
         h->press("cboConType", Qt::Key_Down);  // the list's next entry
         QVERIFY(!h->enabled("chkAlternate2"));
-        QCOMPARE(h->text("lblscript2"), h->native("cartpipe -a     -n1F  -t26P2 " + h->workFolder() + "/"));
+        QCOMPARE(h->text("lblscript2"),
+                 h->native("cartpipe -a     -n1F  -t26P2 " + h->workFolder() + "/"));
     }
 
     // A drive not ready not told once or kept (the upload page's last good one is Spare).

@@ -108,7 +108,7 @@ private slots:
         QTRY_VERIFY(!h->window().isVisible());
         auto& second = h->open();
         QCOMPARE(h->savedOptions(), saved);
-        QVERIFY(!second.upload().flags().hexx && second.dump().flags().shortHexx);  // 2 of 4, 2 of 2
+        QVERIFY(!second.upload().flags().hexx && second.dump().flags().shortHexx);  // 2/4, 2/2
         QVERIFY(h->chooseTab(1));
         h->click("cmdExit2");
         QVERIFY(!h->window().isVisible());
