@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
@@ -72,10 +73,13 @@ private slots:
         QCOMPARE(h->text("lblscript1"), h->native("cartpipe  -d     " + roms_ + "/more/"));
     }
 
-    // A stale command, a start despite a short write address, or a silent refusal or failure.
+    // A stale command, a start despite a short write address, a silent refusal or failure, a
+    // start with an empty file argument for a ROM deleted since it was chosen.
     void uploadStartsTheComposedCommand() {
-        make("roms/GAME.BIN", 32768);
+        const QString rom = make("roms/GAME.BIN", 32768);
         QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("GAME.BIN"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(h->find("lblName"))->text(QAccessible::Name),
+                 QString("ROM Selected: GAME"));  // the name follows the text
         h->click("chkHexx");
         QVERIFY(!h->enabled("cmdPlay"));
         h->type("txtHexx", "8000");
@@ -90,11 +94,16 @@ private slots:
         h->launcher.outcome = {LaunchOutcome::Status::NotStarted, "Install."};
         h->click("cmdPlay");
         QVERIFY(h->messages == QStringList({"No.", "Install."}) && h->enabled("cmdPlay"));
+        QVERIFY(QFile::remove(rom));
+        h->click("cmdPlay");
+        QVERIFY(h->launcher.started.size() == 3 && h->messages.size() == 3);  // none more
+        QVERIFY2(h->messages[2].contains("\"" + h->native(rom) + "\""), qPrintable(h->messages[2]));
     }
 
     // A folder not replacing the whole destination, a name not judged as typed, a hex field
-    // not holding the button back.
-    void aFolderAndATypedNameMakeTheDestination() {
+    // not holding the button back; the alternate mode not offered as a key completes a code,
+    // or not dropped when withdrawn.
+    void theDumpPageFromFolderToCommand() {
         QVERIFY(h->chooseTab(1) && h->openFolder("Dir1", "dumps"));
         QCOMPARE(h->text("lblscript2"), h->native("cartpipe        -tTEST " + dumps_ + "/"));
         h->press("txtFileInput", Qt::Key_End);
@@ -111,11 +120,6 @@ private slots:
         QVERIFY(h->openFolder("Dir1", "work"));
         QVERIFY(h->text("txtFileInput") == h->native(h->workFolder() + "/") &&
                 !h->enabled("cmdPlay2"));
-    }
-
-    // The alternate mode not offered as a key completes a code, or dropped when withdrawn.
-    void theCartridgeCodeOffersTheAlternateMode() {
-        QVERIFY(h->chooseTab(1));
         h->replaceText("cboConType", "26F");
         QVERIFY(!h->enabled("chkAlternate2"));
         h->type("cboConType", "8");
@@ -124,7 +128,8 @@ private slots:
         h->click("chkAlternate2");
         h->press("cboConType", Qt::Key_Down);  // the list's next entry
         QVERIFY(!h->enabled("chkAlternate2"));
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a       -t26P2 "));
+        QCOMPARE(h->text("lblscript2"),
+                 h->native("cartpipe -a     -n1F  -t26P2 " + h->workFolder() + "/"));
     }
 
     // A drive not ready not told once or kept (the upload page's last good one is Spare).

@@ -1,7 +1,10 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <optional>
 
@@ -57,8 +60,8 @@ private slots:
         QCOMPARE(h->text("txtHexx2"), QString("aF1"));
     }
 
-    // No preview of the text before the key, then after; a flag not following the count, or
-    // lost when the box is switched off.
+    // No preview of the text before the key, then after; a flag not following the count; the
+    // text or flag lost, or the preview kept, when the box is switched off.
     void aKeyPreviewsTheTextBeforeItThenAfterIt() {
         switchOn("txtHexx");
         h->type("txtHexx", "12A");
@@ -74,9 +77,55 @@ private slots:
         QVERIFY(h->find("txtHexx")->isHidden() && !h->enabled("txtHexx"));
         QVERIFY(h->text("txtHexx") == "12Ab" && h->window().upload().flags().hexx);
         QCOMPARE(h->text("lblscript1"), "cartpipe       " + folder);
-        h->click("chkHexx");
-        h->press("txtHexx", Qt::Key_Backspace);
-        QVERIFY(!h->window().upload().flags().hexx);
+    }
+
+    void pasteKeepsToTheHexRule_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Shift+Insert, a letter past F") << "Shift+Insert" << "8g00" << "";
+        QTest::newRow("Shift+Insert, digits") << "Shift+Insert" << "8000" << "8000";
+        QTest::newRow("menu, a prefix") << "menu" << "0x80" << "";
+        QTest::newRow("menu, longer than the box") << "menu" << "1F2E3D" << "1F2E";
+        QTest::newRow("drop, a blank") << "drop" << " 800" << "";
+        QTest::newRow("drop, small letters") << "drop" << "c0" << "c0";
+    }
+    // Text that went past the key filter into the field, the preview and the command; a paste
+    // not cut to the box's length or not counted.
+    void pasteKeepsToTheHexRule() {
+        QFETCH(QString, way);
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        QLineEdit* box = switchOn("txtHexx");
+        QApplication::clipboard()->setText(pasted);
+        box->setFocus();
+        const QPoint middle = box->rect().center();
+        if (way == "Shift+Insert") {
+            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        } else if (way == "menu") {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
+            QApplication::sendEvent(box, &event);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            QAction* paste = nullptr;
+            for (QAction* action : menu->actions()) {
+                paste = action->text().startsWith("&Paste") ? action : paste;
+            }
+            QVERIFY2(paste != nullptr && paste->isEnabled(), "no Paste in the menu");
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+        } else {
+            QMimeData data;
+            data.setText(pasted);
+            QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(box, &enter);
+            QApplication::sendEvent(box, &drop);
+        }
+        QCOMPARE(box->text(), kept);
+        QCOMPARE(h->window().upload().flags().hexx, kept.size() == 4);
+        const QString preview = h->text("lblscript1");  // follows a paste as it follows typing
+        QVERIFY2(kept.isEmpty() ? !preview.contains(pasted) : preview.contains("-w" + kept + " "),
+                 qPrintable(preview));
     }
 
 private:

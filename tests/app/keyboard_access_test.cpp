@@ -84,22 +84,33 @@ private slots:
         QVERIFY(!h->window().upload().flags().hexx && h->window().dump().flags().select);
     }
 
-    // Alt+S pressing the hidden page's Save; an exit that saves or does not close.
-    void accessKeysAnswerOnlyOnThePageOnView() {
+    // Alt+S pressing the hidden page's Save; a Save that writes another page, misses a control
+    // or is not read back; an exit that saves or does not close.
+    void accessKeysSaveOnlyThePageOnView() {
+        h->click("chkHexx");  // and not Fast: two switches saved crossed would show
+        h->type("txtHexx", "80");
+        h->replaceText("cboType", "linear");
         QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(h->store.read("Quillon", "Upload", "Load"), std::string("Yes"));
         QCOMPARE(h->store.read("Quillon", "Dump", "Load2"), std::string());
-        h->click("chkFast");
         QVERIFY(h->chooseTab(1));
+        h->replaceText("cboConType", "26FA");
+        h->click("chkAlternate2");
+        h->click("chkShortHexx");
+        h->type("txtShortHexx", "0A");
         QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
         QTRY_COMPARE(h->store.read("Quillon", "Dump", "Load2"), std::string("Yes"));
-        h->click("chkHexx2");
+        const QStringList saved = h->savedOptions();
+        h->click("chkHexx2");  // changes neither Save nor Exit may keep
+        QVERIFY(h->chooseTab(0));
+        h->click("chkFast");
         QTest::keyClick(&h->window(), Qt::Key_X, Qt::AltModifier);
         QTRY_VERIFY(!h->window().isVisible());
-        QCOMPARE(h->store.read("Quillon", "Upload", "chkFast") +
-                     h->store.read("Quillon", "Dump", "chkHexx2"), std::string("FalseFalse"));
-        h->open();
-        h->click("cmdExit");
+        auto& second = h->open();
+        QCOMPARE(h->savedOptions(), saved);
+        QVERIFY(!second.upload().flags().hexx && second.dump().flags().shortHexx);  // 2/4, 2/2
+        QVERIFY(h->chooseTab(1));
+        h->click("cmdExit2");
         QVERIFY(!h->window().isVisible());
     }
 

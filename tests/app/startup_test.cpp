@@ -1,4 +1,9 @@
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <QApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTabBar>
 #include <QTest>
@@ -71,43 +76,41 @@ private slots:
         save("Upload", {{"chkFast", "True"}, {"chkHexx", "True"}, {"txtHexx", "8000"},
                         {"cboDouble", "Reverse"}, {"cboLPT", "Port 2"}, {"cboType", "Linear"},
                         {"Load", "Yes"}});
-        save("Dump", {{"chkAlternate2", "True"}, {"chkHexx2", "True"}, {"txtHexx2", "C0"},
+        save("Dump", {{"chkAlternate2", "True"}, {"chkHexx2", "True"}, {"txtHexx2", "zz"},
                       {"chkShortHexx", "True"}, {"txtShortHexx", "1F"}, {"cboDouble2", "Double "},
                       {"cboLPT2", "Port 3"}, {"cboType2", "Highscore"}, {"cboConType", "TEST"}});
         auto& window = h->open();
         QCOMPARE(h->savedOptions().mid(6, 5),
                  (QStringList{"chkAlternate2 'Alternate Mode' disabled checked",
-                              "chkHexx2 'Writeaddress' checked", "txtHexx2 'C0'",
+                              "chkHexx2 'Writeaddress' checked", "txtHexx2 'zz'",
                               "chkShortHexx 'Banknumber' checked", "txtShortHexx '1F'"}));
         QVERIFY(h->find("txtHexx")->isVisible() && h->text("txtHexx") == "8000");
         QVERIFY(window.upload().flags().hexx && !window.dump().flags().hexx);
         QVERIFY(window.dump().flags().shortHexx);
         QCOMPARE(h->text("lblscript1"),
                  h->native("cartpipe  -r -f -l2 -c1 -w8000 " + h->workFolder() + "/"));
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F -wC0 -tTEST "));
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F -wzz -tTEST "));
         QVERIFY(!h->enabled("cmdPlay") && !h->enabled("cmdPlay2"));  // no ROM, no destination
         QVERIFY(QApplication::focusWidget() != h->find("txtShortHexx"));
+        QVERIFY(h->chooseTab(1));  // a restored text goes in unjudged; typing on is judged
+        h->press("txtHexx2", Qt::Key_End);
+        h->type("txtHexx2", "1x");
+        QCOMPARE(h->text("txtHexx2"), QString("zz1"));
     }
 
-    // A Save that writes another page, misses a control, or is not read back.
-    void savedOptionsAreThereAtTheNextStart() {
+#ifndef _WIN32  // a registry key cannot be a pipe; the store's own test covers its refusal
+    // Start-up hanging on a settings file that is a pipe, Save replacing it or saying nothing.
+    void aSettingsFileThatIsAPipeIsLeftAlone() {
+        const QString file = qEnvironmentVariable("XDG_CONFIG_HOME") + "/Quillon/Quillon.conf";
+        QVERIFY(QDir().mkpath(QFileInfo(file).path()));
+        QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
         h->open();
-        h->click("chkFast");
-        h->click("chkHexx");
-        h->type("txtHexx", "80");
-        h->replaceText("cboType", "linear");
         h->click("cmdSave1");
-        QVERIFY(h->chooseTab(1));
-        h->replaceText("cboConType", "26FA");
-        h->click("chkAlternate2");
-        h->click("chkShortHexx");
-        h->type("txtShortHexx", "0A");
-        h->click("cmdSave2");
-        const QStringList saved = h->savedOptions();
-        auto& second = h->open();
-        QCOMPARE(h->savedOptions(), saved);
-        QVERIFY(!second.upload().flags().hexx && second.dump().flags().shortHexx);  // 2 of 4, 2 of 2
+        QCOMPARE(h->messages.size(), 1);
+        QVERIFY2(h->messages[0].contains("is a pipe"), qPrintable(h->messages[0]));
+        QVERIFY(QFileInfo(file).exists() && !QFileInfo(file).isFile());
     }
+#endif
 
 private:
     using Values = std::initializer_list<std::pair<const char*, const char*>>;

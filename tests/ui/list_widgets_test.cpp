@@ -1,4 +1,4 @@
-#ifndef _WIN32
+#ifndef _WIN32  // names there are UTF-16, so every one can be shown
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,7 +61,7 @@ private slots:
                                  "readme", "game.bin.txt", "game.a7"}) {
             addFile(name);
         }
-#ifndef _WIN32  // Windows keeps names in UTF-16: any name it holds can be shown
+#ifndef _WIN32
         QVERIFY(::mkdir(badName(), 0700) == 0 && ::close(::creat(badName() + ".bin", 0600)) == 0);
 #endif
         files_ = std::make_unique<FileList>();
@@ -69,11 +69,9 @@ private slots:
         files_->setFolder(roms());
     }
 
-    void cleanup() {
 #ifndef _WIN32
-        QVERIFY(::unlink(badName() + ".bin") == 0 && ::rmdir(badName()) == 0);
+    void cleanup() { QVERIFY(::unlink(badName() + ".bin") == 0 && ::rmdir(badName()) == 0); }
 #endif
-    }
 
     // A case-sensitive match, "*.*" missing dotless names, a folder listed, an
     // unsorted list, a blank after ";" kept, a pattern change that rereads, or

@@ -1,4 +1,5 @@
 #ifndef _WIN32
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -87,41 +88,31 @@ private slots:
 #endif
     }
 
-    // A refused write reports false and leaves nothing to read: the store
-    // file is a folder, then the store's folder cannot be made.
-    void storeReportsARefusedWrite() {
 #ifdef _WIN32
-        // The registry's refusal: no key can be made under a hive that does not exist.
+    // A refused write reports false and leaves nothing to read: no key can be made under a hive
+    // that does not exist.
+    void storeReportsARefusedWrite() {
         quillon::ui::setRegistryRoot("HKEY_NO_SUCH_HIVE\\Software");
         QVERIFY(!QSettingsStore().write("Quillon", "Upload", "chkFast", "False"));
         QCOMPARE(QSettingsStore().read("Quillon", "Upload", "chkFast"), std::string());
-#else
-        QTemporaryDir temp;
-        QFile blocker(temp.filePath("blocker"));
-        QVERIFY(QDir().mkpath(temp.filePath("Quillon/Quillon.conf")) &&
-                blocker.open(QIODevice::WriteOnly));
-        for (const QString& folder : {temp.path(), blocker.fileName()}) {
-            pointStoreAt(folder);
-            QVERIFY(!QSettingsStore().write("Quillon", "Upload", "chkFast", "False"));
-            QCOMPARE(QSettingsStore().read("Quillon", "Upload", "chkFast"), std::string());
-        }
-#endif
     }
-
-#ifndef _WIN32  // the registry has no links, pipes or half-written files
+#else
     // A pipe read (start-up hangs) or replaced, a device behind a link replaced, a link to a
-    // file replaced by a file, a failed save that loses the old file or says nothing, a relative
-    // XDG_CONFIG_HOME followed, a home of "/" used.
+    // file replaced by a file, a failed save that loses the old file or says nothing, a refused
+    // write that leaves something to read, a relative XDG_CONFIG_HOME followed, a home of "/"
+    // used.
     void storeTouchesOnlyRegularFiles() {
         const QByteArray home = qgetenv("HOME");
         const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
-        enum Shape { Pipe, LinkToPipe, LinkToDevice, LinkToFile, TooBig, RelativeXdg, RootHome };
+        enum Shape { Pipe, LinkToPipe, LinkToDevice, LinkToFile, TooBig, Folder, RelativeXdg,
+                     RootHome, ConfigIsAFile };
         const struct {
             Shape shape;
             const char* refusal;  // a part of the reason; empty when the write must succeed
         } rows[] = {{Pipe, "is a pipe"},  {LinkToPipe, "is a pipe"}, {LinkToDevice, "is a device"},
-                    {LinkToFile, ""}, {TooBig, "saved before are kept"}, {RelativeXdg, ""},
-                    {RootHome, "No home folder"}};
+                    {LinkToFile, ""}, {TooBig, "saved before are kept"}, {Folder, "is a folder"},
+                    {RelativeXdg, ""}, {RootHome, "No home folder"},
+                    {ConfigIsAFile, "could not be written"}};
         ::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead
         for (const auto& row : rows) {
             QTemporaryDir temp;
@@ -139,11 +130,17 @@ private slots:
             if (row.shape == LinkToFile) {
                 QVERIFY(::rename(file, aside) == 0);
             }
+            if (row.shape == Folder) {
+                QVERIFY(::mkdir(file, 0700) == 0);
+            }
             if (row.shape == LinkToPipe || row.shape == LinkToFile || row.shape == LinkToDevice) {
                 QVERIFY(::symlink(row.shape == LinkToDevice ? "/dev/null" : aside.constData(),
                                   file) == 0);
             }
-            if (row.shape == RelativeXdg) {
+            if (row.shape == ConfigIsAFile) {
+                QVERIFY(::close(::creat(aside, 0600)) == 0);
+                qputenv("XDG_CONFIG_HOME", aside);
+            } else if (row.shape == RelativeXdg) {
                 qputenv("XDG_CONFIG_HOME", "relative");
             } else if (row.shape == RootHome) {
                 qunsetenv("XDG_CONFIG_HOME");
@@ -173,10 +170,8 @@ private slots:
             struct stat target {};
             ::stat(aside, &target);
             QCOMPARE(S_ISFIFO(target.st_mode), row.shape == LinkToPipe);
-            if (hadOld) {
-                QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboLPT"),
-                         row.shape == LinkToFile ? std::string(300, 'x') : "old");
-            }
+            QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboLPT"),
+                     stored ? std::string(300, 'x') : hadOld ? "old" : "");
             QCOMPARE(QFileInfo::exists(temp.filePath(".config/Quillon/Quillon.conf")),
                      row.shape == RelativeXdg);
             QVERIFY(!QFileInfo::exists("relative") && !QFileInfo::exists("/.config/Quillon"));
