@@ -21,6 +21,9 @@ run_packages=(
 test_packages=(
   "${run_packages[@]}"
   googletest
+  # The formatting check: the one version Debian ships, so every machine
+  # agrees on the layout.
+  clang-format
   # The cross compiler with posix threads, which std::thread and GoogleTest
   # need; "wine" carries /usr/bin/wine, "wine64" the loader it starts.
   g++-mingw-w64-x86-64-posix wine wine64

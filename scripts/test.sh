@@ -42,6 +42,21 @@ phase_names+=(dependencies)
 phase_seconds+=($((SECONDS - start)))
 phase_results+=("")
 
+# Formatting first: a run that would fail on layout fails in a second.
+start=$SECONDS
+header "format"
+unformatted=$(git -C "$root" ls-files -- src tests bench | grep -E '\.(cpp|h)$' |
+  (cd "$root" && xargs clang-format --dry-run 2>&1) | grep -c 'warning:' || true)
+if [ "$unformatted" -gt 0 ]; then
+  (cd "$root" && git ls-files -- src tests bench | grep -E '\.(cpp|h)$' |
+    xargs clang-format --dry-run 2>&1 | grep 'warning:' | head -n 20)
+  echo "format: clang-format would change $unformatted lines; run scripts/format.sh"
+  exit 1
+fi
+phase_names+=(format)
+phase_seconds+=($((SECONDS - start)))
+phase_results+=("clang-format: no change")
+
 # The Qt tests drive real widgets without a display.
 export QT_QPA_PLATFORM=offscreen
 
