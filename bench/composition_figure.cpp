@@ -46,8 +46,8 @@ Figure previewCompositionFigure() {
     };
     figure.baseline = [] {
         const std::array<std::string, 10> pieces = {
-            "cartpipe ", "-a ", "-d ", " ", "-l2 ", "-c1 ", "-n1F ", "-wC000 ", "-t26F8 ",
-            "C:\\DUMPS\\CART.BIN"};
+            "cartpipe ", "-a ",   "-d ",     " ",       "-l2 ",
+            "-c1 ",      "-n1F ", "-wC000 ", "-t26F8 ", "C:\\DUMPS\\CART.BIN"};
         return timed([&] {
             for (int round = 0; round < kCompositions; ++round) {
                 std::string line;

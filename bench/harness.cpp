@@ -47,8 +47,7 @@ void printResults(const std::vector<Result>& results) {
     int missed = 0;
     for (const Result& result : results) {
         if (!result.target) {
-            std::printf("%-44s ratio %6.2f   for information\n", result.name.c_str(),
-                        result.ratio);
+            std::printf("%-44s ratio %6.2f   for information\n", result.name.c_str(), result.ratio);
             continue;
         }
         ++(result.met() ? met : missed);

@@ -44,7 +44,8 @@ int runMemoryChild(const std::filesystem::path& folder, bool window) {
 long peakMemoryOfChild(const Workspace& workspace, bool window) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--memory-child"), window ? QStringLiteral("window") : QStringLiteral("bare"),
+                {QStringLiteral("--memory-child"),
+                 window ? QStringLiteral("window") : QStringLiteral("bare"),
                  QString::fromStdString(workspace.bigFolder.string())});
     if (!child.waitForFinished(120000) || child.exitCode() != 0) return -1;
     bool ok = false;

@@ -65,14 +65,16 @@ bool wildcardMatch(std::string_view pattern, std::string_view name) {
     return p == pattern.size();
 }
 
-std::vector<std::string> scanFolder(const std::filesystem::path& folder, std::string_view patterns) {
+std::vector<std::string> scanFolder(const std::filesystem::path& folder,
+                                    std::string_view patterns) {
     const std::vector<std::string_view> wildcards = splitPatterns(patterns);
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (!entry.is_regular_file()) continue;
         std::string name = entry.path().filename().string();
-        const bool matches = std::any_of(wildcards.begin(), wildcards.end(),
-                                         [&](std::string_view w) { return wildcardMatch(w, name); });
+        const bool matches =
+            std::any_of(wildcards.begin(), wildcards.end(),
+                        [&](std::string_view w) { return wildcardMatch(w, name); });
         if (matches) names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <cstdlib>
 
+#include "app/upload_page.h"
 #include "figures.h"
 #include "rom_folder.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
-#include "app/upload_page.h"
 #include "windows.h"
 
 namespace quillon::bench {
@@ -51,7 +51,8 @@ Figure folderChangeFigure(const Workspace& workspace, bool allFiles) {
     const std::string patterns = allFiles ? "*.*" : "*.bin;*.a78";
 
     Figure figure;
-    figure.name = allFiles ? "folder change, all files" : "folder change, 100 000 files, 1 000 ROMs";
+    figure.name =
+        allFiles ? "folder change, all files" : "folder change, 100 000 files, 1 000 ROMs";
     figure.target = 3.0;
     figure.measured = [loader, up, workspace, expected] {
         require(up.Dir2->setPath(native(workspace.emptyFolder)));

@@ -57,8 +57,7 @@ QLabel* logo(QWidget* parent, const char* name, int left, int top, int width, in
     return result;
 }
 
-QLabel* boxedLabel(QWidget* parent, const char* name, int left, int top, int width,
-                   int height) {
+QLabel* boxedLabel(QWidget* parent, const char* name, int left, int top, int width, int height) {
     QLabel* result = label(parent, name, QString(), left, top, width, height);
     result->setFrameStyle(QFrame::Box | QFrame::Plain);
     result->setLineWidth(1);
@@ -86,8 +85,8 @@ QLabel* preview(QWidget* parent, const char* name, int left, int top, int width,
     return result;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left,
-                    int top, int width, int height) {
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height) {
     auto* result = placed(new QPushButton(caption, parent), name, left, top, width, height);
     // A button never becomes the window's default: Enter belongs to the
     // control that has the focus (the folder list opens a folder with it).
@@ -95,8 +94,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
     return result;
 }
 
-ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives,
-                         int left, int top, int width, int height) {
+ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives, int left,
+                         int top, int width, int height) {
     auto* result = placed(new ui::DriveList(drives, parent), name, left, top, width, height);
     if (const int start = result->indexForPath(QDir::currentPath()); start >= 0) {
         result->setCurrentIndex(start);
@@ -109,8 +108,8 @@ ui::FolderList* folderList(QWidget* parent, const char* name, const ui::FolderEn
     return placed(new ui::FolderList(start, keepsFiles, parent), name, left, top, width, height);
 }
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,
-                    int top, int width, int height) {
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height) {
     return placed(new QCheckBox(caption, parent), name, left, top, width, height);
 }
 

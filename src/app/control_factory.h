@@ -38,26 +38,25 @@ QLabel* logo(QWidget* parent, const char* name, int left, int top, int width, in
 
 // An empty caption with a single-line border, centred: the chosen ROM's name
 // or size.
-QLabel* boxedLabel(QWidget* parent, const char* name, int left, int top, int width,
-                   int height);
+QLabel* boxedLabel(QWidget* parent, const char* name, int left, int top, int width, int height);
 
 // The command preview: muted background, up to two lines, selectable so that
 // the line can be copied.
 QLabel* preview(QWidget* parent, const char* name, int left, int top, int width, int height);
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left,
-                    int top, int width, int height);
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height);
 
 // A drive list showing the drive of the folder the program was started in,
 // and a folder list open at that folder, `start`: where each page's browsing
 // starts. A folder list that keeps files feeds a file list (ui::FolderList).
-ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives,
-                         int left, int top, int width, int height);
+ui::DriveList* driveList(QWidget* parent, const char* name, const ui::DriveSource& drives, int left,
+                         int top, int width, int height);
 ui::FolderList* folderList(QWidget* parent, const char* name, const ui::FolderEntries& start,
                            bool keepsFiles, int left, int top, int width, int height);
 
-QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left,
-                    int top, int width, int height);
+QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height);
 
 // An editable combo box with its list in order and the first item as its
 // text. Typed text stays exactly as typed: it is never added to the list,

@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QFrame>
 #include <QTabBar>
 #include <vector>
 
@@ -72,13 +72,12 @@ void setKeyboardOrder(const WindowControls& c) {
     // Numbered across both pages; hidden and disabled controls are skipped
     // as the user moves, so each page is visited in its own order.
     const std::vector<QWidget*> order = {
-        up.Drive2,        up.Dir2,          up.flbOpen,       up.cmdView1,     up.chkFast,
-        up.cboDouble,     up.cboLPT,        up.cboType,       up.cmdPlay,      up.cmdExit,
-        down.txtFileInput, down.chkHexx2,   down.chkShortHexx, down.chkAlternate2,
-        down.cboDouble2,  down.cboLPT2,     down.cboType2,    down.cboConType, down.cmdPlay2,
-        down.cmdExit2,    c.tabTrans,       up.cmdView2,      down.txtHexx2,   down.Dir1,
-        down.Drive1,      down.txtShortHexx, up.chkHexx,      up.txtHexx,      up.cmdSave1,
-        down.cmdSave2,
+        up.Drive2,         up.Dir2,       up.flbOpen,        up.cmdView1,        up.chkFast,
+        up.cboDouble,      up.cboLPT,     up.cboType,        up.cmdPlay,         up.cmdExit,
+        down.txtFileInput, down.chkHexx2, down.chkShortHexx, down.chkAlternate2, down.cboDouble2,
+        down.cboLPT2,      down.cboType2, down.cboConType,   down.cmdPlay2,      down.cmdExit2,
+        c.tabTrans,        up.cmdView2,   down.txtHexx2,     down.Dir1,          down.Drive1,
+        down.txtShortHexx, up.chkHexx,    up.txtHexx,        up.cmdSave1,        down.cmdSave2,
     };
     for (std::size_t i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);

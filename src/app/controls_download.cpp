@@ -20,8 +20,7 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives,
                            const ui::FolderEntries& start) {
     DumpControls c{};
     // In the upload page's place: the tab strip shows one of the two.
-    c.fraDown =
-        f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 180, 480, 5415, 5115);
+    c.fraDown = f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 180, 480, 5415, 5115);
     QGroupBox* page = c.fraDown;
 
     c.Drive1 = f::driveList(page, "Drive1", drives, 180, 360, 2415, 315);
@@ -34,12 +33,12 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives,
         f::textBox(page, "txtFileInput", QStringLiteral("Destination file"), 120, 2160, 2535, 615);
     c.cmdPlay2 = f::button(page, "cmdPlay2", QStringLiteral("&Dump Rom"), 2760, 2220, 1035, 435);
     c.cmdExit2 = f::button(page, "cmdExit2", QStringLiteral("E&xit"), 4140, 2220, 975, 435);
-    c.chkAlternate2 = f::checkBox(page, "chkAlternate2", QStringLiteral("Alternate Mode"), 300,
-                                  2820, 1515, 375);
+    c.chkAlternate2 =
+        f::checkBox(page, "chkAlternate2", QStringLiteral("Alternate Mode"), 300, 2820, 1515, 375);
     c.cboDouble2 = f::comboBox(page, "cboDouble2", command::kDoubleModes,
                                QStringLiteral("Double Transfer"), 4080, 2820, 1215, 315);
-    c.lblDouble2 = f::label(page, "lblDouble2", QStringLiteral("Double Transfer:"), 2760, 2880,
-                            1215, 315);
+    c.lblDouble2 =
+        f::label(page, "lblDouble2", QStringLiteral("Double Transfer:"), 2760, 2880, 1215, 315);
     c.chkHexx2 =
         f::checkBox(page, "chkHexx2", QStringLiteral("Writeaddress"), 300, 3240, 1275, 435);
     c.txtHexx2 = f::hexBox(page, "txtHexx2", rules::HexFieldId::DumpWrite,
@@ -61,8 +60,8 @@ DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives,
     c.lblType2 =
         f::label(page, "lblType2", QStringLiteral("Cartridge Type:"), 2760, 3840, 1215, 315);
     c.lblscript2 = f::preview(page, "lblscript2", 2040, 4140, 3075, 615);
-    c.cmdSave2 = f::button(page, "cmdSave2", QStringLiteral("&Save Settings"), 300, 4440, 1155,
-                           435);
+    c.cmdSave2 =
+        f::button(page, "cmdSave2", QStringLiteral("&Save Settings"), 300, 4440, 1155, 435);
     c.lblcopyright2 = f::label(page, "lblcopyright2", QStringLiteral("Front end for cartpipe"),
                                2460, 4800, 2835, 255);
 

@@ -43,16 +43,15 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives,
     c.cmdExit = f::button(page, "cmdExit", QStringLiteral("E&xit"), 4140, 2220, 975, 435);
     c.cboDouble = f::comboBox(page, "cboDouble", command::kDoubleModes,
                               QStringLiteral("Double Transfer"), 4080, 2820, 1215, 315);
-    c.lblDouble1 = f::label(page, "lblDouble1", QStringLiteral("Double Transfer:"), 2760, 2880,
-                            1215, 255);
-    c.cmdView1 = f::button(page, "cmdView1", QStringLiteral("Click to See All Files"), 420, 2940,
+    c.lblDouble1 =
+        f::label(page, "lblDouble1", QStringLiteral("Double Transfer:"), 2760, 2880, 1215, 255);
+    c.cmdView1 =
+        f::button(page, "cmdView1", QStringLiteral("Click to See All Files"), 420, 2940, 2055, 315);
+    c.cmdView2 = f::button(page, "cmdView2", QStringLiteral("Click to see atari Files"), 420, 2940,
                            2055, 315);
-    c.cmdView2 = f::button(page, "cmdView2", QStringLiteral("Click to see atari Files"), 420,
-                           2940, 2055, 315);
-    c.chkFast = f::checkBox(page, "chkFast", QStringLiteral("Fast Transfer"), 300, 3300, 1275,
-                            375);
-    c.cboLPT = f::comboBox(page, "cboLPT", command::kPorts, QStringLiteral("LPT Port Number"),
-                           4080, 3300, 1215, 315);
+    c.chkFast = f::checkBox(page, "chkFast", QStringLiteral("Fast Transfer"), 300, 3300, 1275, 375);
+    c.cboLPT = f::comboBox(page, "cboLPT", command::kPorts, QStringLiteral("LPT Port Number"), 4080,
+                           3300, 1215, 315);
     c.lblLPT = f::label(page, "lblLPT", QStringLiteral("LPT Port Number:"), 2760, 3360, 1335, 255);
     c.chkHexx = f::checkBox(page, "chkHexx", QStringLiteral("Writeaddress"), 300, 3720, 1275, 435);
     c.txtHexx = f::hexBox(page, "txtHexx", rules::HexFieldId::UploadWrite,
@@ -62,8 +61,8 @@ UploadControls buildUploadPage(QWidget* window, const ui::DriveSource& drives,
                             QStringLiteral("Cartridge Type"), 4080, 3780, 1215, 315);
     c.lblType = f::label(page, "lblType", QStringLiteral("Cartridge Type:"), 2760, 3840, 1275, 315);
     c.lblscript1 = f::preview(page, "lblscript1", 2040, 4140, 3075, 615);
-    c.cmdSave1 = f::button(page, "cmdSave1", QStringLiteral("&Save Settings"), 300, 4440, 1155,
-                           435);
+    c.cmdSave1 =
+        f::button(page, "cmdSave1", QStringLiteral("&Save Settings"), 300, 4440, 1155, 435);
     c.lblCopyright = f::label(page, "lblCopyright", QStringLiteral("Front end for cartpipe"), 2460,
                               4800, 2835, 255);
 

@@ -28,8 +28,7 @@ constexpr int kDownloadTab = 1;
 
 }  // namespace
 
-frmGameLoader::frmGameLoader(Services services, QWidget* parent)
-    : QWidget(parent) {
+frmGameLoader::frmGameLoader(Services services, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmGameLoader"));
     setWindowTitle(QString::fromUtf8(settings::kWindowTitle));
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -90,9 +89,9 @@ void frmGameLoader::keyPressEvent(QKeyEvent* event) {
     int step = 0;
     if (event->modifiers().testFlag(Qt::ControlModifier) && tabTrans_->hasFocus()) {
         const int key = event->key();
-        step = key == Qt::Key_Tab || key == Qt::Key_PageDown   ? 1
+        step = key == Qt::Key_Tab || key == Qt::Key_PageDown     ? 1
                : key == Qt::Key_Backtab || key == Qt::Key_PageUp ? -1
-                                                                : 0;
+                                                                 : 0;
     }
     if (step == 0) {
         QWidget::keyPressEvent(event);

@@ -34,9 +34,8 @@ std::optional<int> typedCharacter(const QKeyEvent& key) {
 
 }  // namespace
 
-HexFieldControl::HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box,
-                                 bool& flag, std::function<void(int& keyAscii)> keyPress,
-                                 QObject* parent)
+HexFieldControl::HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box, bool& flag,
+                                 std::function<void(int& keyAscii)> keyPress, QObject* parent)
     : QObject(parent),
       rule_(rules::hexFieldSpec(id)),
       check_(check),

@@ -31,8 +31,8 @@ void UploadPage::openRom(const QString& path) {
         return;
     }
     ui::FileList* list = c_.flbOpen;
-    const QModelIndexList hits = list->model()->match(
-        list->model()->index(0, 0), Qt::DisplayRole, file.fileName(), 1, Qt::MatchExactly);
+    const QModelIndexList hits = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
+                                                      file.fileName(), 1, Qt::MatchExactly);
     if (hits.isEmpty()) {
         return;
     }

@@ -14,8 +14,7 @@ inline constexpr std::array<std::string_view, 3> kCartridgeTypes = {"Bankswitche
 inline constexpr std::array<std::string_view, 3> kCartridgeTypeTokens = {"", "-c1", "-c2"};
 inline constexpr std::array<std::string_view, 3> kPorts = {"Port 1", "Port 2", "Port 3"};
 inline constexpr std::array<std::string_view, 3> kPortTokens = {"", "-l2", "-l3"};
-inline constexpr std::array<std::string_view, 3> kDoubleModes = {"No Double", "Double ",
-                                                                 "Reverse"};
+inline constexpr std::array<std::string_view, 3> kDoubleModes = {"No Double", "Double ", "Reverse"};
 inline constexpr std::array<std::string_view, 3> kDoubleModeTokens = {"", "-d", "-r"};
 inline constexpr std::array<std::string_view, 24> kCartridgeCodes = {
     "TEST", "7816", "7832", "7848", "78AB", "78AC", "78S4", "78SG", "78S9", "262K", "264K", "26F8",

@@ -12,8 +12,8 @@ bool continuesCodePoint(char byte) { return (static_cast<unsigned char>(byte) & 
 }  // namespace
 
 std::size_t codePointCount(std::string_view text) {
-    return static_cast<std::size_t>(
-        std::count_if(text.begin(), text.end(), [](char byte) { return !continuesCodePoint(byte); }));
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char byte) { return !continuesCodePoint(byte); }));
 }
 
 std::string_view dropLastCodePoints(std::string_view text, std::size_t count) {

@@ -12,8 +12,7 @@ namespace {
 // be typed.
 std::string_view fileNamePart(std::string_view destination) {
     const std::size_t separator = destination.find_last_of("\\/");
-    return separator == std::string_view::npos ? destination
-                                               : destination.substr(separator + 1);
+    return separator == std::string_view::npos ? destination : destination.substr(separator + 1);
 }
 
 }  // namespace

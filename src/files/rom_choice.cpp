@@ -57,20 +57,21 @@ DoublePreset doublePreset(std::string_view sizeNumber) {
 
 RomDescription describeRom(std::string_view fileName, std::uintmax_t bytes) {
     const std::string size = sizeNumber(bytes);
-    return {"ROM Selected: " + romName(fileName), "ROM Size: " + size + "KB",
-            doublePreset(size)};
+    return {"ROM Selected: " + romName(fileName), "ROM Size: " + size + "KB", doublePreset(size)};
 }
 
 std::string uploadBlocked(std::string_view romPath, bool stillAFile, std::string_view shortForm) {
     const std::string named = "The ROM file \"" + std::string(romPath) + "\" ";
     if (!stillAFile) {
-        return named + "is not there any more, so cartpipe was not started. "
-                       "Choose the ROM again from the list.";
+        return named +
+               "is not there any more, so cartpipe was not started. "
+               "Choose the ROM again from the list.";
     }
     if (shortForm.empty()) {
-        return named + "has no short form of its path that the command interpreter can be "
-                       "given, so cartpipe was not started. Move it to a folder with a "
-                       "plain name and choose it there.";
+        return named +
+               "has no short form of its path that the command interpreter can be "
+               "given, so cartpipe was not started. Move it to a folder with a "
+               "plain name and choose it there.";
     }
     return {};
 }

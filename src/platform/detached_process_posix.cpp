@@ -41,8 +41,8 @@ public:
                                                             POSIX_SPAWN_SETSIGMASK) == 0 &&
                ::posix_spawnattr_setsigdefault(&attributes_, &all) == 0 &&
                ::posix_spawnattr_setsigmask(&attributes_, &none) == 0 &&
-               ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null",
-                                                  O_RDONLY, 0) == 0 &&
+               ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY,
+                                                  0) == 0 &&
                ::posix_spawn_file_actions_addclosefrom_np(&actions_, STDERR_FILENO + 1) == 0;
     }
 

@@ -67,12 +67,8 @@ public:
 
 }  // namespace
 
-std::string_view pathSeparator() {
-    return "/";
-}
+std::string_view pathSeparator() { return "/"; }
 
-std::unique_ptr<ToolLauncher> makeSystemLauncher() {
-    return std::make_unique<PosixLauncher>();
-}
+std::unique_ptr<ToolLauncher> makeSystemLauncher() { return std::make_unique<PosixLauncher>(); }
 
 }  // namespace quillon::platform

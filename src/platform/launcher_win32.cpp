@@ -75,12 +75,8 @@ public:
 
 }  // namespace
 
-std::string_view pathSeparator() {
-    return "\\";
-}
+std::string_view pathSeparator() { return "\\"; }
 
-std::unique_ptr<ToolLauncher> makeSystemLauncher() {
-    return std::make_unique<WindowsLauncher>();
-}
+std::unique_ptr<ToolLauncher> makeSystemLauncher() { return std::make_unique<WindowsLauncher>(); }
 
 }  // namespace quillon::platform

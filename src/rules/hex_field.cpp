@@ -23,15 +23,11 @@ static_assert(kHexFields[static_cast<std::size_t>(HexFieldId::DumpWrite)].id ==
 static_assert(kHexFields[static_cast<std::size_t>(HexFieldId::DumpBank)].id ==
               HexFieldId::DumpBank);
 
-bool inRange(int code, char first, char last) {
-    return code >= first && code <= last;
-}
+bool inRange(int code, char first, char last) { return code >= first && code <= last; }
 
 }  // namespace
 
-const HexFieldSpec& hexFieldSpec(HexFieldId id) {
-    return kHexFields[static_cast<std::size_t>(id)];
-}
+const HexFieldSpec& hexFieldSpec(HexFieldId id) { return kHexFields[static_cast<std::size_t>(id)]; }
 
 // The same digits pass in every field: the tool reads each value as
 // hexadecimal, so a "G" could only ever give it a bad option.

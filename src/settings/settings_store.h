@@ -21,8 +21,8 @@ public:
                              std::string_view key) const = 0;
 
     // Stores the text; false when the store refused it.
-    virtual bool write(std::string_view application, std::string_view section,
-                       std::string_view key, std::string_view value) = 0;
+    virtual bool write(std::string_view application, std::string_view section, std::string_view key,
+                       std::string_view value) = 0;
 
     // Why the last refused write was refused, in words for the user; empty
     // when the store cannot tell.

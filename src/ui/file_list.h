@@ -49,7 +49,7 @@ private:
     QString folder_;
     QString pattern_ = QStringLiteral("*.*");
     NamePattern matcher_;
-    QStringList names_;  // every file of the folder, in the order the system gave
+    QStringList names_;   // every file of the folder, in the order the system gave
     bool quiet_ = false;  // set while the program, not the user, moves the current entry
 };
 

@@ -1,6 +1,6 @@
-#include <QFile>
 #include <dirent.h>
 #include <sys/stat.h>
+#include <QFile>
 
 #include "ui/folder_entries.h"
 

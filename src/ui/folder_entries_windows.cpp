@@ -17,7 +17,7 @@ FolderEntries readFolder(const QString& folder, bool withFiles) {
     for (fs::directory_iterator each(fs::path(folder.toStdWString()), error), end;
          !error && each != end; each.increment(error)) {
         std::error_code typeError;
-        QStringList* names = each->is_directory(typeError) ? &entries.folders
+        QStringList* names = each->is_directory(typeError)                   ? &entries.folders
                              : withFiles && each->is_regular_file(typeError) ? &entries.files
                                                                              : nullptr;
         if (names != nullptr && !typeError) {

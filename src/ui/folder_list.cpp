@@ -134,9 +134,7 @@ void FolderList::showFolder(FolderEntries entries) {
     scrollTo(openIndex);
 }
 
-void FolderList::openEntry(const QModelIndex& index) {
-    setPath(index.data(kPathRole).toString());
-}
+void FolderList::openEntry(const QModelIndex& index) { setPath(index.data(kPathRole).toString()); }
 
 void FolderList::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());

@@ -22,7 +22,7 @@ public:
             return QAccessibleWidget::text(kind);
         }
         return label->text().isEmpty() ? label->property(kNameWhileEmpty).toString()
-                                        : label->text();
+                                       : label->text();
     }
 };
 

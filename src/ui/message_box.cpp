@@ -30,8 +30,6 @@ void showMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-void setMessageHook(std::function<void(const QString&)> hook) {
-    messageHook() = std::move(hook);
-}
+void setMessageHook(std::function<void(const QString&)> hook) { messageHook() = std::move(hook); }
 
 }  // namespace quillon::ui

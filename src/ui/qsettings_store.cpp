@@ -24,16 +24,15 @@ QString organization() { return QString::fromUtf8(settings::kOrganization); }
 // other's last save while a restore parses the file once.
 std::string QSettingsStore::read(std::string_view application, std::string_view section,
                                  std::string_view key) const {
-    return readUserSetting(organization(), fromUtf8(application),
-                           fromUtf8(section), fromUtf8(key))
+    return readUserSetting(organization(), fromUtf8(application), fromUtf8(section), fromUtf8(key))
         .toStdString();
 }
 
 bool QSettingsStore::write(std::string_view application, std::string_view section,
                            std::string_view key, std::string_view value) {
     refusal_.clear();
-    return writeUserSetting(organization(), fromUtf8(application),
-                            fromUtf8(section), fromUtf8(key), fromUtf8(value), refusal_);
+    return writeUserSetting(organization(), fromUtf8(application), fromUtf8(section), fromUtf8(key),
+                            fromUtf8(value), refusal_);
 }
 
 std::string QSettingsStore::refusalReason() const { return refusal_; }

@@ -54,8 +54,9 @@ std::optional<QString> settingsFile(const QString& organization, const QString& 
                                     std::string& problem, struct stat& status) {
     const QByteArray folder = configFolder();
     if (folder.isEmpty()) {
-        problem = "No home folder is known (HOME is unset or \"/\"), so there is no place to keep "
-                  "them.";
+        problem =
+            "No home folder is known (HOME is unset or \"/\"), so there is no place to keep "
+            "them.";
         return std::nullopt;
     }
     QFileInfo file(QFile::decodeName(folder) + "/" + organization + "/" + application + ".conf");
@@ -106,8 +107,8 @@ ReadSettings& lastRead() {
 const ReadSettings& readSettings(const QString& file, const struct stat& status) {
     ReadSettings& last = lastRead();
     if (!last.sameFile(file, status)) {
-        last = {file, status.st_dev, status.st_ino, status.st_size, status.st_mtim,
-                status.st_ctim, {}};
+        last = {file, status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim,
+                {}};
         const QSettings settings(file, QSettings::IniFormat);
         for (const QString& name : settings.allKeys()) {
             last.texts.insert(name, settings.value(name).toString());

@@ -13,10 +13,11 @@ namespace {
 // nothing a user keeps ROM images in.
 bool isPseudoFileSystem(const QByteArray& type) {
     static const QSet<QByteArray> pseudo = {
-        "proc",      "sysfs",       "cgroup",   "cgroup2",  "devpts",     "devtmpfs",
-        "mqueue",    "debugfs",     "tracefs",  "securityfs", "pstore",   "configfs",
-        "fusectl",   "hugetlbfs",   "bpf",      "binfmt_misc", "autofs",  "efivarfs",
-        "rpc_pipefs", "nsfs",       "ramfs",    "tmpfs",    "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
+        "proc",        "sysfs",    "cgroup",    "cgroup2",         "devpts",
+        "devtmpfs",    "mqueue",   "debugfs",   "tracefs",         "securityfs",
+        "pstore",      "configfs", "fusectl",   "hugetlbfs",       "bpf",
+        "binfmt_misc", "autofs",   "efivarfs",  "rpc_pipefs",      "nsfs",
+        "ramfs",       "tmpfs",    "selinuxfs", "fuse.gvfsd-fuse", "fuse.portal"};
     return pseudo.contains(type);
 }
 

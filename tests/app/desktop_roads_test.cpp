@@ -31,9 +31,10 @@ class DesktopRoadsTest : public QObject {
 private slots:
     void init() {
         h.emplace();
-        for (const auto& [name, bytes] :
-             {std::pair{"roms/cart.a78", 2048}, {"roms/notes.txt", 10}, {"roms/dir.bin", -1},
-              {"../spare/games/GAME.BIN", 32768}}) {
+        for (const auto& [name, bytes] : {std::pair{"roms/cart.a78", 2048},
+                                          {"roms/notes.txt", 10},
+                                          {"roms/dir.bin", -1},
+                                          {"../spare/games/GAME.BIN", 32768}}) {
             QVERIFY(make(name, bytes));
         }
         h->open();
@@ -114,8 +115,8 @@ private slots:
         QTest::addColumn<QString>("name");  // the ROM chosen, or the destination
         QTest::addColumn<bool>("byMenu");   // else by Ctrl+C
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("ROM name the shell acts on") << 1 << "it's $HOME & (co) ü.a78" << false
-                                                    << "runs";
+        QTest::newRow("ROM name the shell acts on")
+            << 1 << "it's $HOME & (co) ü.a78" << false << "runs";
         QTest::newRow("ROM name cmd.exe expands")
             << 1 << "100%PATH%.bin" << true << (kWindows ? "refused" : "runs");
         QTest::newRow("destination like an option") << 2 << "-rf.a78" << true << "runs";
@@ -186,11 +187,16 @@ private:
 
     QString state() {
         using quillon::ui::FolderList;
-        return QStringList{h->text("Drive2"), h->find<FolderList>("Dir2")->path(),
+        return QStringList{h->text("Drive2"),
+                           h->find<FolderList>("Dir2")->path(),
                            h->find<quillon::ui::FileList>("flbOpen")->currentFileName(),
-                           h->text("lblName"), h->text("lblSize"), h->text("cboDouble"),
-                           h->enabled("cmdPlay") ? "on" : "off", h->text("Drive1"),
-                           h->find<FolderList>("Dir1")->path(), h->text("txtFileInput")}
+                           h->text("lblName"),
+                           h->text("lblSize"),
+                           h->text("cboDouble"),
+                           h->enabled("cmdPlay") ? "on" : "off",
+                           h->text("Drive1"),
+                           h->find<FolderList>("Dir1")->path(),
+                           h->text("txtFileInput")}
             .join('|');
     }
 

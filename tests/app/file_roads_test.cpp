@@ -28,8 +28,11 @@ private slots:
     // the ROM chosen, a rejected file left chosen, a vanished one kept listed or chosen, a folder
     // keeping the ROM.
     void theUploadRoadFromFolderToRom() {
-        for (const auto& [name, bytes] : {std::pair{"cart.a78", 2048}, {"Four.A78", 4096},
-                                          {"notes.txt", 10}, {"gone.bin", 2048}, {"more", -1}}) {
+        for (const auto& [name, bytes] : {std::pair{"cart.a78", 2048},
+                                          {"Four.A78", 4096},
+                                          {"notes.txt", 10},
+                                          {"gone.bin", 2048},
+                                          {"more", -1}}) {
             make(QString("roms/") + name, bytes);
         }
         QVERIFY(h->openFolder("Dir2", "roms"));
@@ -161,8 +164,8 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
         const QString standIn = QCoreApplication::applicationDirPath() + "/../platform/stand-in";
-        qputenv("PATH", QDir::toNativeSeparators(QDir::cleanPath(standIn)).toLocal8Bit() + ";" +
-                            path);
+        qputenv("PATH",
+                QDir::toNativeSeparators(QDir::cleanPath(standIn)).toLocal8Bit() + ";" + path);
         qputenv("QUILLON_TEST_RECORD", QDir::toNativeSeparators(record).toLocal8Bit());
         QVERIFY(interpretersEndWithUs());
         system_ = quillon::platform::makeSystemLauncher();

@@ -47,8 +47,8 @@ private slots:
     // A control out of the Tab round or out of place, the hidden page reachable.
     void tabKeyVisitsThePageOnViewInOrder() {
         for (const QStringList& round :
-             {QStringList{"Drive2", "Dir2", "flbOpen", "cmdView1", "chkFast", "cboDouble",
-                          "cboLPT", "cboType", "cmdExit", "tabTrans", "chkHexx", "cmdSave1"},
+             {QStringList{"Drive2", "Dir2", "flbOpen", "cmdView1", "chkFast", "cboDouble", "cboLPT",
+                          "cboType", "cmdExit", "tabTrans", "chkHexx", "cmdSave1"},
               {"txtFileInput", "chkHexx2", "chkShortHexx", "cboDouble2", "cboLPT2", "cboType2",
                "cboConType", "cmdExit2", "tabTrans", "txtHexx2", "Dir1", "Drive1", "cmdSave2"}}) {
             if (round.front() == "txtFileInput") {
@@ -116,19 +116,24 @@ private slots:
 
     // A role, name or label missing for a screen reader; a spoken preview lagging behind.
     void everyControlHasARoleAndAName() {
-        const QStringList expected = {
-            "Drive2 ComboBox 'Drive'", "Dir2 List 'Folder'", "flbOpen List 'Files'",
-            "lblName StaticText 'Selected ROM: none'", "lblSize StaticText 'ROM size: none'",
-            "txtHexx EditableText 'Write address' by Label1",
-            "cboDouble ComboBox 'Double Transfer' by lblDouble1",
-            "cboLPT ComboBox 'LPT Port Number' by lblLPT",
-            "cboType ComboBox 'Cartridge Type' by lblType",
-            "lblscript1 StaticText 'Command preview'", "Drive1 ComboBox 'Drive'",
-            "Dir1 List 'Folder'", "txtFileInput EditableText 'Destination file'",
-            "txtHexx2 EditableText 'Write address' by lbltemp1",
-            "txtShortHexx EditableText 'Bank number' by lbltemp2",
-            "cboDouble2 ComboBox 'Double Transfer' by lblDouble2",
-            "cboConType ComboBox 'Cartridge code'", "lblscript2 StaticText 'Command preview'"};
+        const QStringList expected = {"Drive2 ComboBox 'Drive'",
+                                      "Dir2 List 'Folder'",
+                                      "flbOpen List 'Files'",
+                                      "lblName StaticText 'Selected ROM: none'",
+                                      "lblSize StaticText 'ROM size: none'",
+                                      "txtHexx EditableText 'Write address' by Label1",
+                                      "cboDouble ComboBox 'Double Transfer' by lblDouble1",
+                                      "cboLPT ComboBox 'LPT Port Number' by lblLPT",
+                                      "cboType ComboBox 'Cartridge Type' by lblType",
+                                      "lblscript1 StaticText 'Command preview'",
+                                      "Drive1 ComboBox 'Drive'",
+                                      "Dir1 List 'Folder'",
+                                      "txtFileInput EditableText 'Destination file'",
+                                      "txtHexx2 EditableText 'Write address' by lbltemp1",
+                                      "txtShortHexx EditableText 'Bank number' by lbltemp2",
+                                      "cboDouble2 ComboBox 'Double Transfer' by lblDouble2",
+                                      "cboConType ComboBox 'Cartridge code'",
+                                      "lblscript2 StaticText 'Command preview'"};
         QStringList actual;
         for (const QString& row : expected) {
             actual << accessibleLine(h->find(row.section(' ', 0, 0).toLatin1().constData()));

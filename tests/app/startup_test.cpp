@@ -28,21 +28,39 @@ private slots:
         const QString types = "[Bankswitched|Linear|Highscore]", ports = "[Port 1|Port 2|Port 3]";
         const QString doubles = "[No Double|Double |Reverse]";
         const QStringList expected = {
-            "fraUp 'Comp to Atari'", "Drive2 'Work' fixed [Work|Spare]", "lblLogo 'Quillon'",
-            "lblName ''", "lblSize ''", "cmdPlay '&Upload Rom' disabled", "cmdExit 'E&xit'",
-            "cboDouble 'No Double' " + doubles, "cmdView1 'Click to See All Files'",
-            "cmdView2 'Click to see atari Files' hidden", "chkFast 'Fast Transfer'",
-            "cboLPT 'Port 1' " + ports, "chkHexx 'Writeaddress'", "txtHexx '' hidden disabled",
-            "Label1 '(4-digit Hex)'", "cboType 'Bankswitched' " + types,
-            "cmdSave1 '&Save Settings'", "fraDown 'Atari to Comp' hidden",
+            "fraUp 'Comp to Atari'",
+            "Drive2 'Work' fixed [Work|Spare]",
+            "lblLogo 'Quillon'",
+            "lblName ''",
+            "lblSize ''",
+            "cmdPlay '&Upload Rom' disabled",
+            "cmdExit 'E&xit'",
+            "cboDouble 'No Double' " + doubles,
+            "cmdView1 'Click to See All Files'",
+            "cmdView2 'Click to see atari Files' hidden",
+            "chkFast 'Fast Transfer'",
+            "cboLPT 'Port 1' " + ports,
+            "chkHexx 'Writeaddress'",
+            "txtHexx '' hidden disabled",
+            "Label1 '(4-digit Hex)'",
+            "cboType 'Bankswitched' " + types,
+            "cmdSave1 '&Save Settings'",
+            "fraDown 'Atari to Comp' hidden",
             "cboConType 'TEST' [TEST|7816|7832|7848|78AB|78AC|78S4|78SG|78S9|262K|264K|26F8|"
             "26E0|26P2|26FA|26F6|26E7|26F4|26F0|26FE|26S8|26S6|26S4|263F]",
-            "Drive1 'Work' fixed [Work|Spare]", "txtFileInput ''", "cmdPlay2 '&Dump Rom' disabled",
-            "cmdExit2 'E&xit'", "chkAlternate2 'Alternate Mode' disabled",
-            "cboDouble2 'No Double' " + doubles, "chkHexx2 'Writeaddress'",
-            "txtHexx2 '' hidden disabled", "cboLPT2 'Port 1' " + ports,
-            "txtShortHexx '' hidden disabled", "chkShortHexx 'Banknumber'",
-            "lbltemp2 '(2-digit Hex)'", "cboType2 'Bankswitched' " + types,
+            "Drive1 'Work' fixed [Work|Spare]",
+            "txtFileInput ''",
+            "cmdPlay2 '&Dump Rom' disabled",
+            "cmdExit2 'E&xit'",
+            "chkAlternate2 'Alternate Mode' disabled",
+            "cboDouble2 'No Double' " + doubles,
+            "chkHexx2 'Writeaddress'",
+            "txtHexx2 '' hidden disabled",
+            "cboLPT2 'Port 1' " + ports,
+            "txtShortHexx '' hidden disabled",
+            "chkShortHexx 'Banknumber'",
+            "lbltemp2 '(2-digit Hex)'",
+            "cboType2 'Bankswitched' " + types,
             "cmdSave2 '&Save Settings'"};
         QCOMPARE(h->describe(expected), expected);
         QCOMPARE(h->text("lblscript1"), h->native("cartpipe       " + h->workFolder() + "/"));
@@ -67,18 +85,30 @@ private slots:
 
     // A restore touching the unsaved page, or bypassing the handlers (out of step, focus moved).
     void savedPagesComeBackInStep() {
-        save("Dump", {{"chkHexx2", "False"}, {"txtHexx2", "C000"}, {"cboConType", "26F8"},
+        save("Dump", {{"chkHexx2", "False"},
+                      {"txtHexx2", "C000"},
+                      {"cboConType", "26F8"},
                       {"Load2", "Yes"}});
         h->open();
         QVERIFY(h->find("txtHexx2")->isHidden() && h->enabled("chkAlternate2"));
         QCOMPARE(h->text("lblscript1") + h->text("lblscript2"),
                  h->native("cartpipe       " + h->workFolder() + "/cartpipe        -t26F8 "));
-        save("Upload", {{"chkFast", "True"}, {"chkHexx", "True"}, {"txtHexx", "8000"},
-                        {"cboDouble", "Reverse"}, {"cboLPT", "Port 2"}, {"cboType", "Linear"},
+        save("Upload", {{"chkFast", "True"},
+                        {"chkHexx", "True"},
+                        {"txtHexx", "8000"},
+                        {"cboDouble", "Reverse"},
+                        {"cboLPT", "Port 2"},
+                        {"cboType", "Linear"},
                         {"Load", "Yes"}});
-        save("Dump", {{"chkAlternate2", "True"}, {"chkHexx2", "True"}, {"txtHexx2", "zz"},
-                      {"chkShortHexx", "True"}, {"txtShortHexx", "1F"}, {"cboDouble2", "Double "},
-                      {"cboLPT2", "Port 3"}, {"cboType2", "Highscore"}, {"cboConType", "TEST"}});
+        save("Dump", {{"chkAlternate2", "True"},
+                      {"chkHexx2", "True"},
+                      {"txtHexx2", "zz"},
+                      {"chkShortHexx", "True"},
+                      {"txtShortHexx", "1F"},
+                      {"cboDouble2", "Double "},
+                      {"cboLPT2", "Port 3"},
+                      {"cboType2", "Highscore"},
+                      {"cboConType", "TEST"}});
         auto& window = h->open();
         QCOMPARE(h->savedOptions().mid(6, 5),
                  (QStringList{"chkAlternate2 'Alternate Mode' disabled checked",
@@ -118,8 +148,8 @@ private:
         for (const auto& [key, value] : values) {
 #ifdef _WIN32
             // As earlier Windows versions of the program left them: REG_SZ values, by reg.exe.
-            const QString subkey = QString::fromStdString(quillon::ui::registryRoot()) +
-                                   "\\Quillon\\" + section;
+            const QString subkey =
+                QString::fromStdString(quillon::ui::registryRoot()) + "\\Quillon\\" + section;
             QProcess reg;
             reg.setStandardOutputFile(QProcess::nullDevice());
             reg.start("reg", {"add", subkey, "/v", key, "/t", "REG_SZ", "/d", value, "/f"});

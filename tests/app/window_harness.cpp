@@ -32,8 +32,8 @@ WindowHarness::~WindowHarness() {
 
 app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
     window_.reset();
-    window_ = std::make_unique<app::frmGameLoader>(
-        app::Services{store, tool ? *tool : launcher, drives});
+    window_ =
+        std::make_unique<app::frmGameLoader>(app::Services{store, tool ? *tool : launcher, drives});
     window_->show();
     QApplication::setActiveWindow(window_.get());
     (void)QTest::qWaitForWindowActive(window_.get());
@@ -103,8 +103,8 @@ void WindowHarness::replaceText(const char* name, const QString& text) {
 
 bool WindowHarness::clickEntry(const char* list, const QString& name, bool thenEnter) {
     auto* view = find<QAbstractItemView>(list);
-    const QModelIndexList hits = view->model()->match(view->model()->index(0, 0),
-                                                      Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    const QModelIndexList hits = view->model()->match(view->model()->index(0, 0), Qt::DisplayRole,
+                                                      name, 1, Qt::MatchExactly);
     if (hits.isEmpty() || !view->isVisible()) {
         return false;
     }

@@ -38,8 +38,8 @@ TEST(CommandLines, MatchTheWorkedExamples) {
         std::string preview;
         std::string run;
     } examples[] = {
-        {upload({kDoubles, "No Double", false, "Port 1", "Bankswitched", false, "", roms,
-                 "GAME.BIN"}),
+        {upload(
+             {kDoubles, "No Double", false, "Port 1", "Bankswitched", false, "", roms, "GAME.BIN"}),
          R"(cartpipe       C:\ROMS\GAME.BIN)",
          R"(C:\Windows\command.com /k cartpipe       "C:\ROMS\GAME.BIN")"},
         {upload({kDoubles, "Reverse", true, "Port 2", "Linear", true, "8000", roms, "GAME.BIN"}),
@@ -53,8 +53,8 @@ TEST(CommandLines, MatchTheWorkedExamples) {
                  "GAME.BIN"}),
          R"(cartpipe   -f   -w C:\\GAME.BIN)",
          R"(C:\Windows\command.com /k cartpipe   -f   -w "C:\\GAME.BIN")"},
-        {dump({false, kDoubles, "No Double", "Port 1", "Bankswitched", false, "", false, "",
-               "TEST", cart}),
+        {dump({false, kDoubles, "No Double", "Port 1", "Bankswitched", false, "", false, "", "TEST",
+               cart}),
          R"(cartpipe        -tTEST C:\DUMPS\CART.BIN)",
          R"(C:\Windows\command.com /k cartpipe        -tTEST "C:\DUMPS\CART.BIN")"},
         {dump({true, kDoubles, "Double ", "Port 2", "Linear", true, "1F", true, "C000", "26F8",
@@ -72,8 +72,7 @@ TEST(CommandLines, MatchTheWorkedExamples) {
          R"(cartpipe      -n  -t C:\DUMPS\CART.BIN)",
          R"(C:\Windows\command.com /k cartpipe      -n  -t "C:\DUMPS\CART.BIN")"},
         {upload({kDoubles, "No Double", false, "Port 1", "Bankswitched", false, "8000", roms, ""}),
-         R"(cartpipe       C:\ROMS\)",
-         R"(C:\Windows\command.com /k cartpipe       "")"},
+         R"(cartpipe       C:\ROMS\)", R"(C:\Windows\command.com /k cartpipe       "")"},
         {dump({true, kDoubles, "No Double", "Port 1", "Bankswitched", false, "1F", true, "c0 0",
                "zz9", R"(C:\DUMPS\)"}),
          R"(cartpipe -a      -wc0 0 -tzz9 C:\DUMPS\)",

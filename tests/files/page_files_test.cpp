@@ -22,12 +22,24 @@ TEST(RomSize, NumberCaptionAndPresetAtTheBoundaries) {
         std::string number;
         DoublePreset preset;
     } rows[] = {
-        {99, "", kNoDouble},      {100, "", kNoDouble},     {999, "", kNoDouble},
-        {1000, "1", kNoDouble},   {1999, "1", kNoDouble},   {2000, "2", kDouble},
-        {2999, "2", kDouble},     {3000, "3", kNoDouble},   {4000, "4", kLocked},
-        {4999, "4", kLocked},     {5000, "5", kNoDouble},   {8000, "8", kDouble},
-        {8999, "8", kDouble},     {9000, "9", kNoDouble},   {10000, "10", kNoDouble},
-        {20000, "20", kNoDouble}, {32768, "32", kNoDouble}, {40000, "40", kNoDouble},
+        {99, "", kNoDouble},
+        {100, "", kNoDouble},
+        {999, "", kNoDouble},
+        {1000, "1", kNoDouble},
+        {1999, "1", kNoDouble},
+        {2000, "2", kDouble},
+        {2999, "2", kDouble},
+        {3000, "3", kNoDouble},
+        {4000, "4", kLocked},
+        {4999, "4", kLocked},
+        {5000, "5", kNoDouble},
+        {8000, "8", kDouble},
+        {8999, "8", kDouble},
+        {9000, "9", kNoDouble},
+        {10000, "10", kNoDouble},
+        {20000, "20", kNoDouble},
+        {32768, "32", kNoDouble},
+        {40000, "40", kNoDouble},
         {std::uintmax_t{1} << 40, "1099511627", kNoDouble},
     };
     for (const auto& row : rows) {
@@ -55,9 +67,16 @@ TEST(RomFiles, AcceptedByTheLastFourCharactersOfThePath) {
 
 // The file name without its last four characters, cut as characters, not bytes.
 TEST(RomFiles, NameIsTheFileNameWithoutItsExtension) {
-    for (const auto& [fileName, name] : std::vector<std::pair<std::string, std::string>>{
-             {"GAME.BIN", "GAME"}, {".bin", ""}, {"ms.pac.A78", "ms.pac"}, {"über.a78", "über"},
-             {"日本.bin", "日本"}, {"ab.äöü", "ab"}, {"a.🎮🎮🎮", "a"}, {"bin", ""}, {"", ""}}) {
+    for (const auto& [fileName, name] :
+         std::vector<std::pair<std::string, std::string>>{{"GAME.BIN", "GAME"},
+                                                          {".bin", ""},
+                                                          {"ms.pac.A78", "ms.pac"},
+                                                          {"über.a78", "über"},
+                                                          {"日本.bin", "日本"},
+                                                          {"ab.äöü", "ab"},
+                                                          {"a.🎮🎮🎮", "a"},
+                                                          {"bin", ""},
+                                                          {"", ""}}) {
         EXPECT_EQ(romName(fileName), name) << fileName;
     }
 }
@@ -68,13 +87,25 @@ TEST(DumpDestination, FirstDotOfTheFileNameFollowedByThreeCharacters) {
         std::string text;
         bool accepted;
     } rows[] = {
-        {R"(C:\DUMPS\GAME.BIN)", true}, {R"(C:\MY.DIR\GAME.BIN)", true},
-        {R"(C:\Users\john.smith\Documents\GAME.A78)", true}, {R"(C:\DUMPS\)", false},
-        {R"(C:\A.BC\)", false}, {"C:/dumps/game.bin", true}, {"C:/A.BC/", false},
-        {"abc", true}, {R"(C:\DIR.X\abc)", true}, {R"(C:\DUMPS\spiel.äöü)", true},
-        {R"(C:\DUMPS\äöü)", true}, {"", false}, {R"(C:\)", false}, {".bin", true},
-        {"a.b.c", true}, {R"(C:\DUMPS\GAME.ROM1)", false}, {R"(C:\DUMPS\GAME.B)", false},
-        {R"(C:\DUMPS\GAME)", false}, {R"(C:\DUMPS\GAME.BIN\)", false},
+        {R"(C:\DUMPS\GAME.BIN)", true},
+        {R"(C:\MY.DIR\GAME.BIN)", true},
+        {R"(C:\Users\john.smith\Documents\GAME.A78)", true},
+        {R"(C:\DUMPS\)", false},
+        {R"(C:\A.BC\)", false},
+        {"C:/dumps/game.bin", true},
+        {"C:/A.BC/", false},
+        {"abc", true},
+        {R"(C:\DIR.X\abc)", true},
+        {R"(C:\DUMPS\spiel.äöü)", true},
+        {R"(C:\DUMPS\äöü)", true},
+        {"", false},
+        {R"(C:\)", false},
+        {".bin", true},
+        {"a.b.c", true},
+        {R"(C:\DUMPS\GAME.ROM1)", false},
+        {R"(C:\DUMPS\GAME.B)", false},
+        {R"(C:\DUMPS\GAME)", false},
+        {R"(C:\DUMPS\GAME.BIN\)", false},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(destinationAccepted(row.text), row.accepted) << row.text;

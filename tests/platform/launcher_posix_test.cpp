@@ -38,9 +38,9 @@ protected:
     void installTerminal(const std::string& name, const std::string& runFlag,
                          bool oneText = false) const {
         const std::string run = oneText ? "eval \"$1\"" : "\"$@\"";
-        writeScript(name, "words=''\nfor w in " + runFlag + "; do words=\"$words $1\"; shift; done\n" +
-                              "if [ \"$words\" != '" + (runFlag.empty() ? "" : " " + runFlag) +
-                              "' ]; then echo \"" + name +
+        writeScript(name, "words=''\nfor w in " + runFlag +
+                              "; do words=\"$words $1\"; shift; done\n" + "if [ \"$words\" != '" +
+                              (runFlag.empty() ? "" : " " + runFlag) + "' ]; then echo \"" + name +
                               " was given $words\" > terminal-done; exit 2; fi\n" + run + "\n" +
                               "echo " + name + " > terminal-done");
     }
@@ -129,15 +129,24 @@ TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
 TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
     // In order of preference, each with the way its documentation says it takes a command.
     const std::vector<std::tuple<std::string, std::string, bool>> terminals = {
-        {"xdg-terminal-exec", "", false}, {"users-own", "-e", false},
-        {"x-terminal-emulator", "-e", false}, {"kgx", "--", false},
-        {"ptyxis", "--", false},          {"gnome-terminal", "--", false},
-        {"konsole", "-e", false},         {"xfce4-terminal", "-x", false},
-        {"mate-terminal", "-x", false},   {"qterminal", "-e", false},
-        {"lxterminal", "-e", true},       {"tilix", "-e", true},
-        {"terminator", "-x", false},      {"alacritty", "-e", false},
-        {"kitty", "", false},             {"foot", "", false},
-        {"wezterm", "start --", false},   {"urxvt", "-e", false},
+        {"xdg-terminal-exec", "", false},
+        {"users-own", "-e", false},
+        {"x-terminal-emulator", "-e", false},
+        {"kgx", "--", false},
+        {"ptyxis", "--", false},
+        {"gnome-terminal", "--", false},
+        {"konsole", "-e", false},
+        {"xfce4-terminal", "-x", false},
+        {"mate-terminal", "-x", false},
+        {"qterminal", "-e", false},
+        {"lxterminal", "-e", true},
+        {"tilix", "-e", true},
+        {"terminator", "-x", false},
+        {"alacritty", "-e", false},
+        {"kitty", "", false},
+        {"foot", "", false},
+        {"wezterm", "start --", false},
+        {"urxvt", "-e", false},
         {"xterm", "-e", false}};
     enum class First { Runs, NotExecutable, CannotStart };
     struct Row {

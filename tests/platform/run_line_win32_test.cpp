@@ -26,10 +26,12 @@ TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
          "C:\\Windows\\command.com /k cartpipe  -r -f -l2 -c1 -w8000 "
          "\"C:\\MYROMS~1\\SPACEG~1.A78\""},
         {kCmd, {{"", "", "", "", "", "-w"}, ""}, kCmd + " /k cartpipe      -w \"\""},
-        {"C:\\Program Files\\System\\cmd.exe", {{"-tTEST"}, "C:\\D.BIN"},
+        {"C:\\Program Files\\System\\cmd.exe",
+         {{"-tTEST"}, "C:\\D.BIN"},
          "\"C:\\Program Files\\System\\cmd.exe\" /k cartpipe -tTEST \"C:\\D.BIN\""},
         // Wine's cmd.exe passes these on bare where Windows' own would act on them.
-        {kCmd, {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
+        {kCmd,
+         {{"-tA&calc", "-w1|calc", "-n<x>", "-t^(x)"}, "C:\\a&b\\c.bin"},
          kCmd + " /k cartpipe \"-tA&calc\" \"-w1|calc\" \"-n<x>\" \"-t^(x)\" \"C:\\a&b\\c.bin\""},
         {kCmd, {{"", "-tA\"&calc&\""}, "C:\\x.bin"}, "", "The cartridge code holds a double quote"},
         {kCmd, {{"-w%PATH%"}, "C:\\x.bin"}, "", "The write address holds a percent sign (%)"},

@@ -57,7 +57,7 @@ TEST(HexFieldRules, ChangeAndClick) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "field " << int(row.id) << ", checked " << row.checked
-                                           << ", " << row.characters << " characters");
+                                          << ", " << row.characters << " characters");
         const HexFieldSpec& field = hexFieldSpec(row.id);
         EXPECT_EQ(flagAfterChange(field, row.checked, row.characters, row.flagBefore),
                   row.flagAfterChange);

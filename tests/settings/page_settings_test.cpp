@@ -105,12 +105,11 @@ TEST(PageSettings, WrongCaseOrBlanksInMarkersAndValues) {
     for (const std::string value : {"true", "TRUE", "True ", "1", "Yes", ""}) {
         SCOPED_TRACE('"' + value + '"');
         MemoryStore store;
-        store.values = {
-            {"Quillon/Upload/Load", "Yes"},         {"Quillon/Upload/chkFast", value},
-            {"Quillon/Upload/chkHexx", value},      {"Quillon/Upload/txtHexx", "8000"},
-            {"Quillon/Dump/Load2", "Yes"},          {"Quillon/Dump/chkAlternate2", value},
-            {"Quillon/Dump/chkHexx2", value},       {"Quillon/Dump/txtHexx2", "C000"},
-            {"Quillon/Dump/chkShortHexx", value},   {"Quillon/Dump/txtShortHexx", "1F"}};
+        store.values = {{"Quillon/Upload/Load", "Yes"},       {"Quillon/Upload/chkFast", value},
+                        {"Quillon/Upload/chkHexx", value},    {"Quillon/Upload/txtHexx", "8000"},
+                        {"Quillon/Dump/Load2", "Yes"},        {"Quillon/Dump/chkAlternate2", value},
+                        {"Quillon/Dump/chkHexx2", value},     {"Quillon/Dump/txtHexx2", "C000"},
+                        {"Quillon/Dump/chkShortHexx", value}, {"Quillon/Dump/txtShortHexx", "1F"}};
         EXPECT_EQ(loadUpload(store), UploadOptions{});
         EXPECT_EQ(loadDump(store), DumpOptions{});
     }

@@ -39,7 +39,9 @@ void clickOn(QAbstractItemView& list, const QString& text, bool twice = false) {
 // Mount points that share a beginning among them.
 struct StandInDrives final : DriveSource {
     QList<DriveEntry> drives() const override {
-        return {{"/", "/"}, {"/home", "/home"}, {"/media/usb [MYDISK]", "/media/usb"},
+        return {{"/", "/"},
+                {"/home", "/home"},
+                {"/media/usb [MYDISK]", "/media/usb"},
                 {"/media/usb2", "/media/usb2"}};
     }
     bool isReady(const DriveEntry&) const override { return true; }
@@ -80,9 +82,10 @@ private slots:
         const QStringList all = {".bin",      "game.a7",    "GAME.BIN", "game.bin.txt",
                                  "notes.txt", "pacman.a78", "readme",   "Zork.A78"};
         for (const auto& [pattern, names] :
-             {std::pair<QString, QStringList>{"*.bin;*.a78", {".bin", "GAME.BIN", "pacman.a78",
-                                                              "Zork.A78"}},
-              {"*.*", all}, {"*.TXT", {"game.bin.txt", "notes.txt"}},
+             {std::pair<QString, QStringList>{"*.bin;*.a78",
+                                              {".bin", "GAME.BIN", "pacman.a78", "Zork.A78"}},
+              {"*.*", all},
+              {"*.TXT", {"game.bin.txt", "notes.txt"}},
               {"game.a?; readme", {"game.a7", "readme"}}}) {
             files_->setPattern(pattern);
             QCOMPARE(entries(*files_), names);
@@ -167,9 +170,12 @@ private slots:
         QCOMPARE(changes.count(), 2);
         QCOMPARE(list.currentEntry(), (DriveEntry{"/media/usb [MYDISK]", "/media/usb"}));
         // A path's drive is the longest root holding it as whole folder names.
-        for (const auto& [path, index] :
-             {std::pair{"/", 0}, {"/home", 1}, {"/media/usb/roms", 2}, {"/media/usb2/a", 3},
-              {"/media/usbstick", 0}, {"roms", -1}}) {
+        for (const auto& [path, index] : {std::pair{"/", 0},
+                                          {"/home", 1},
+                                          {"/media/usb/roms", 2},
+                                          {"/media/usb2/a", 3},
+                                          {"/media/usbstick", 0},
+                                          {"roms", -1}}) {
             QVERIFY2(list.indexForPath(path) == index, path);
         }
     }

@@ -10,8 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QScopeGuard>
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -80,7 +80,8 @@ private slots:
             QCOMPARE(file.value("Upload/cboDouble").toString(), QString::fromUtf8(value));
         }
         QSettingsStore().write("Quillon", "Dump", "cboDouble", "Reverse");
-        QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboDouble"), std::string("Zoë ☃ 漢字"));
+        QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboDouble"),
+                 std::string("Zoë ☃ 漢字"));
         QCOMPARE(QSettingsStore().read("Other", "Upload", "cboDouble"), std::string());
 #ifdef _WIN32
         // Where earlier Windows versions of the program kept their options.
@@ -104,14 +105,28 @@ private slots:
     void storeTouchesOnlyRegularFiles() {
         const QByteArray home = qgetenv("HOME");
         const auto restore = qScopeGuard([&] { qputenv("HOME", home); });
-        enum Shape { Pipe, LinkToPipe, LinkToDevice, LinkToFile, TooBig, Folder, RelativeXdg,
-                     RootHome, ConfigIsAFile };
+        enum Shape {
+            Pipe,
+            LinkToPipe,
+            LinkToDevice,
+            LinkToFile,
+            TooBig,
+            Folder,
+            RelativeXdg,
+            RootHome,
+            ConfigIsAFile
+        };
         const struct {
             Shape shape;
             const char* refusal;  // a part of the reason; empty when the write must succeed
-        } rows[] = {{Pipe, "is a pipe"},  {LinkToPipe, "is a pipe"}, {LinkToDevice, "is a device"},
-                    {LinkToFile, ""}, {TooBig, "saved before are kept"}, {Folder, "is a folder"},
-                    {RelativeXdg, ""}, {RootHome, "No home folder"},
+        } rows[] = {{Pipe, "is a pipe"},
+                    {LinkToPipe, "is a pipe"},
+                    {LinkToDevice, "is a device"},
+                    {LinkToFile, ""},
+                    {TooBig, "saved before are kept"},
+                    {Folder, "is a folder"},
+                    {RelativeXdg, ""},
+                    {RootHome, "No home folder"},
                     {ConfigIsAFile, "could not be written"}};
         ::signal(SIGXFSZ, SIG_IGN);  // a write past the size limit fails instead
         for (const auto& row : rows) {
@@ -171,7 +186,9 @@ private slots:
             ::stat(aside, &target);
             QCOMPARE(S_ISFIFO(target.st_mode), row.shape == LinkToPipe);
             QCOMPARE(QSettingsStore().read("Quillon", "Upload", "cboLPT"),
-                     stored ? std::string(300, 'x') : hadOld ? "old" : "");
+                     stored ? std::string(300, 'x')
+                     : hadOld ? "old"
+                              : "");
             QCOMPARE(QFileInfo::exists(temp.filePath(".config/Quillon/Quillon.conf")),
                      row.shape == RelativeXdg);
             QVERIFY(!QFileInfo::exists("relative") && !QFileInfo::exists("/.config/Quillon"));
