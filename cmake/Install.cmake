@@ -58,4 +58,9 @@ if(WIN32)
   install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
   install(FILES $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> DESTINATION styles)
   install(FILES ${quillon_packaging_dir}/windows/qt.conf DESTINATION .)
+  # What the folder ships comes with its licences: ours, and the notices of
+  # Qt (LGPL-3) and of the compiler's runtime, which name the file beside
+  # them as LICENSE.txt.
+  install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+  install(FILES ${quillon_packaging_dir}/THIRD-PARTY-NOTICES.txt DESTINATION .)
 endif()

@@ -35,9 +35,11 @@ for made in "$name.zip" "$name.exe"; do
 done
 
 step "checking the files in the ZIP"
-expected="$name/Qt6Core.dll
+expected="$name/LICENSE.txt
+$name/Qt6Core.dll
 $name/Qt6Gui.dll
 $name/Qt6Widgets.dll
+$name/THIRD-PARTY-NOTICES.txt
 $name/libgcc_s_seh-1.dll
 $name/libstdc++-6.dll
 $name/libwinpthread-1.dll
