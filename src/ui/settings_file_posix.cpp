@@ -75,6 +75,40 @@ std::optional<QString> settingsFile(const QString& organization, const QString& 
     return file.absoluteFilePath();
 }
 
+// Every value of the INI file at `path`, or nothing when it cannot be read.
+// QSettings keeps each file it parsed in memory under the file's name and
+// trusts that copy while the size and the time to the millisecond agree, so
+// a file replaced within one millisecond by one of the same size (two saves
+// in a row, another copy's save) would read as the old one. The file is
+// read under a name of its own instead: a link that lives for this read.
+std::optional<QVariantMap> readFresh(const QString& path) {
+    QString name;
+    {
+        QTemporaryFile placeholder(QDir::tempPath() + QStringLiteral("/quillon-read-XXXXXX"));
+        if (!placeholder.open()) {
+            return std::nullopt;
+        }
+        name = placeholder.fileName();
+    }
+    const QByteArray link = QFile::encodeName(name);
+    if (::symlink(QFile::encodeName(QFileInfo(path).absoluteFilePath()).constData(),
+                  link.constData()) != 0) {
+        return std::nullopt;
+    }
+    std::optional<QVariantMap> values;
+    {
+        const QSettings settings(name, QSettings::IniFormat);
+        if (settings.status() == QSettings::NoError) {
+            values.emplace();
+            for (const QString& each : settings.allKeys()) {
+                values->insert(each, settings.value(each));
+            }
+        }
+    }
+    ::unlink(link.constData());
+    return values;
+}
+
 // The texts of the settings file read last, and which file that was. A
 // restore reads a page's keys one by one; the file is parsed once for all
 // of them while it stays the same file: the same device, inode, size and
@@ -109,42 +143,12 @@ const ReadSettings& readSettings(const QString& file, const struct stat& status)
     if (!last.sameFile(file, status)) {
         last = {file, status.st_dev, status.st_ino, status.st_size, status.st_mtim, status.st_ctim,
                 {}};
-        const QSettings settings(file, QSettings::IniFormat);
-        for (const QString& name : settings.allKeys()) {
-            last.texts.insert(name, settings.value(name).toString());
+        const QVariantMap values = readFresh(file).value_or(QVariantMap());
+        for (auto each = values.cbegin(); each != values.cend(); ++each) {
+            last.texts.insert(each.key(), each.value().toString());
         }
     }
     return last;
-}
-
-// Every value of a settings file, and `section/key` set to `value`.
-QVariantMap valuesWith(const QSettings& old, const QString& name, const QString& value) {
-    QVariantMap values;
-    for (const QString& each : old.allKeys()) {
-        values.insert(each, old.value(each));
-    }
-    values.insert(name, value);
-    return values;
-}
-
-// Whether the file at `path` reads back as `values`. QSettings keeps what
-// it wrote in memory under the file's name and would give that back, so the
-// file is read under a second name, a link of our own beside it.
-bool holdsAll(const QByteArray& path, const QVariantMap& values) {
-    const QByteArray second = path + ".check";
-    if (::symlink(path.constData(), second.constData()) != 0) {
-        return false;
-    }
-    bool whole = false;
-    {
-        const QSettings back(QFile::decodeName(second), QSettings::IniFormat);
-        whole = back.status() == QSettings::NoError && back.allKeys().size() == values.size();
-        for (auto each = values.cbegin(); whole && each != values.cend(); ++each) {
-            whole = back.value(each.key()) == each.value();
-        }
-    }
-    ::unlink(second.constData());
-    return whole;
 }
 
 // QSettings reports no error when a write is cut short (a full disk, a size
@@ -175,7 +179,7 @@ bool writeChecked(const QString& target, const QVariantMap& values, std::string&
         out.sync();
     }
     const QByteArray from = QFile::encodeName(written), to = QFile::encodeName(target);
-    bool whole = holdsAll(from, values);
+    bool whole = readFresh(written) == values;
     struct stat old {};
     if (whole && ::stat(to.constData(), &old) == 0) {
         whole = ::chmod(from.constData(), old.st_mode & 07777) == 0;
@@ -213,13 +217,14 @@ bool writeUserSetting(const QString& organization, const QString& application,
     if (!file) {
         return false;
     }
-    const QSettings old(*file, QSettings::IniFormat);
-    if (old.status() != QSettings::NoError) {
+    std::optional<QVariantMap> values = readFresh(*file);
+    if (!values) {
         problem = "The settings file " + QFile::encodeName(*file).toStdString() +
                   " could not be read; it was left untouched.";
         return false;
     }
-    return writeChecked(*file, valuesWith(old, section + "/" + key, value), problem);
+    values->insert(section + "/" + key, value);
+    return writeChecked(*file, *values, problem);
 }
 
 }  // namespace quillon::ui
