@@ -18,8 +18,8 @@ class FileRoadsTest : public QObject {
 private slots:
     void init() {
         h.emplace();
-        roms_ = make("roms");
-        dumps_ = make("dumps");
+        roms_ = h->make("roms");
+        dumps_ = h->make("dumps");
         h->open();
     }
     void cleanup() { h.reset(); }
@@ -33,7 +33,7 @@ private slots:
                                           {"notes.txt", 10},
                                           {"gone.bin", 2048},
                                           {"more", -1}}) {
-            make(QString("roms/") + name, bytes);
+            h->make(QString("roms/") + name, bytes);
         }
         QVERIFY(h->openFolder("Dir2", "roms"));
         for (const auto& [file, shown, token] :
@@ -79,7 +79,7 @@ private slots:
     // A stale command, a start despite a short write address, a silent refusal or failure, a
     // start with an empty file argument for a ROM deleted since it was chosen.
     void uploadStartsTheComposedCommand() {
-        const QString rom = make("roms/GAME.BIN", 32768);
+        const QString rom = h->make("roms/GAME.BIN", 32768);
         QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("GAME.BIN"));
         QCOMPARE(QAccessible::queryAccessibleInterface(h->find("lblName"))->text(QAccessible::Name),
                  QString("ROM Selected: GAME"));  // the name follows the text
@@ -159,8 +159,8 @@ private slots:
     // The real launcher through the system's interpreter losing, splitting or not shortening
     // arguments (the recording cartpipe.exe first on PATH).
     void theSystemLauncherHandsTheToolItsArguments() {
-        const QString roms = make("Roms With A Long Name"), record = make("bin") + "/record";
-        make("Roms With A Long Name/Space Game.a78", 4096);
+        const QString roms = h->make("Roms With A Long Name"), record = h->make("bin") + "/record";
+        h->make("Roms With A Long Name/Space Game.a78", 4096);
         const QByteArray path = qgetenv("PATH");
         const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
         const QString standIn = QCoreApplication::applicationDirPath() + "/../platform/stand-in";
@@ -217,15 +217,6 @@ private:
         return arguments;
     }
 #endif
-
-    // A folder, or a file of `bytes` bytes, under the current folder; its path, or
-    // nothing if it could not be made.
-    QString make(const QString& relative, qint64 bytes = -1) {
-        QFile file(h->workFolder() + "/" + relative);
-        const bool made = bytes < 0 ? QDir().mkpath(file.fileName())
-                                    : file.open(QIODevice::WriteOnly) && file.resize(bytes);
-        return made ? file.fileName() : QString();
-    }
 
 #ifdef _WIN32
     std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window on it

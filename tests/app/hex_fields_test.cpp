@@ -86,24 +86,14 @@ private slots:
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("Shift+Insert, a letter past F") << "Shift+Insert"
-                                                       << "8g00"
-                                                       << "";
-        QTest::newRow("Shift+Insert, digits") << "Shift+Insert"
-                                              << "8000"
-                                              << "8000";
-        QTest::newRow("menu, a prefix") << "menu"
-                                        << "0x80"
-                                        << "";
-        QTest::newRow("menu, longer than the box") << "menu"
-                                                   << "1F2E3D"
-                                                   << "1F2E";
-        QTest::newRow("drop, a blank") << "drop"
-                                       << " 800"
-                                       << "";
-        QTest::newRow("drop, small letters") << "drop"
-                                             << "c0"
-                                             << "c0";
+        for (const auto& [row, way, pasted, kept] :
+             {std::tuple{"Shift+Insert, a letter past F", "Shift+Insert", "8g00", ""},
+              {"menu, a prefix", "menu", "0x80", ""},
+              {"menu, longer than the box", "menu", "1F2E3D", "1F2E"},
+              {"drop, a blank", "drop", " 800", ""},
+              {"drop, small letters", "drop", "c0", "c0"}}) {
+            QTest::newRow(row) << QString(way) << QString(pasted) << QString(kept);
+        }
     }
     // Text that went past the key filter into the field, the preview and the command; a paste
     // not cut to the box's length or not counted.
