@@ -120,7 +120,6 @@ private slots:
                                       "lblName StaticText 'Selected ROM: none'",
                                       "txtHexx EditableText 'Write address' by Label1",
                                       "cboDouble ComboBox 'Double Transfer' by lblDouble1",
-                                      "cboConType ComboBox 'Cartridge code'",
                                       "lblscript1 StaticText 'Command preview'"};
         QStringList actual;
         for (const QString& row : expected) {
