@@ -88,7 +88,6 @@ private slots:
         QTest::addColumn<QString>("kept");
         for (const auto& [row, way, pasted, kept] :
              {std::tuple{"Shift+Insert, a letter past F", "Shift+Insert", "8g00", ""},
-              {"menu, a prefix", "menu", "0x80", ""},
               {"menu, longer than the box", "menu", "1F2E3D", "1F2E"},
               {"drop, a blank", "drop", " 800", ""},
               {"drop, small letters", "drop", "c0", "c0"}}) {
