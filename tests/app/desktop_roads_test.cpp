@@ -50,6 +50,7 @@ private slots:
             << "Spare|{spare}/games|GAME.BIN|ROM Selected: GAME|ROM Size: 32KB|No Double|on|"
                "Work|{work}|";
         QTest::newRow("argument: not a ROM") << "argument" << QStringList{"roms/notes.txt"} << "";
+        QTest::newRow("argument: missing ROM") << "argument" << QStringList{"roms/gone.a78"} << "";
         QTest::newRow("drop: ROM on upload")
             << "fraUp" << QStringList{"roms/cart.a78"}
             << "Work|{work}/roms|cart.a78|ROM Selected: CART|ROM Size: 2KB|Double |on|Work|{work}|";
