@@ -53,16 +53,11 @@ private slots:
         h->click("cmdView1");
         QCOMPARE(files->count(), 4);
         QVERIFY(h->find("cmdView1")->isHidden() && h->enabled("cmdView2"));
-        QVERIFY(h->text("lblName").isEmpty() && !h->enabled("cmdPlay"));
-        h->click("chkHexx");
-        h->click("chkHexx");
-        QVERIFY(!h->enabled("cmdPlay") && h->messages.isEmpty());
+        QVERIFY(h->text("lblName").isEmpty() && !h->enabled("cmdPlay") && h->messages.isEmpty());
+        QVERIFY(!h->window().upload().flags().select);
         QVERIFY(h->clickFile("cart.a78") && h->clickFile("notes.txt"));
         QCOMPARE(h->messages, QStringList{"Please select an atari file only!"});
         QVERIFY(!h->window().upload().flags().select && !h->enabled("cmdPlay"));
-        h->click("chkHexx");
-        h->click("chkHexx");
-        QVERIFY(!h->enabled("cmdPlay"));
         QVERIFY(h->clickFile("cart.a78") && QFile::remove(roms_ + "/gone.bin"));
         QVERIFY(h->clickFile("gone.bin") && !h->clickFile("gone.bin"));
         QCOMPARE(h->text("lblName") + "|" + h->text("lblSize") + "|" + files->currentFileName(),
