@@ -40,6 +40,14 @@ app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
     return *window_;
 }
 
+QString WindowHarness::make(const QString& relative, qint64 bytes) {
+    QFile file(workFolder() + "/" + relative);
+    const bool made = bytes < 0 ? QDir().mkpath(file.fileName())
+                                : QDir().mkpath(QFileInfo(file).path()) &&
+                                      file.open(QIODevice::WriteOnly) && file.resize(bytes);
+    return made ? file.fileName() : QString();
+}
+
 // Combo boxes first: their current item, not an edit field's text.
 QString WindowHarness::text(const char* name) {
     for (const char* property : {"currentText", "title", "text"}) {

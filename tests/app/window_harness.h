@@ -49,6 +49,8 @@ public:
     app::frmGameLoader& window() { return *window_; }
 
     QString workFolder() const { return drives.work.root; }
+    // A folder, or a file of `bytes` bytes, under the current folder; its path, or nothing.
+    QString make(const QString& relative, qint64 bytes = -1);
     // A path, or a preview holding paths, as the window writes it: "\\" on Windows.
     static QString native(const QString& text) { return QDir::toNativeSeparators(text); }
     template <typename Widget = QWidget>
