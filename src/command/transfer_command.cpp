@@ -4,7 +4,12 @@ namespace quillon::command {
 
 std::string joinLine(std::string_view prefix, const TransferCommand& command,
                      std::string_view fileArgument) {
-    std::string line(prefix);
+    // Sized once: the line is rebuilt on every key and every option change.
+    std::size_t size = prefix.size() + command.options.size() + fileArgument.size();
+    for (const std::string& field : command.options) size += field.size();
+    std::string line;
+    line.reserve(size);
+    line += prefix;
     // Empty fields keep their blank: the tool's users read the line by
     // position, so the gaps are part of what the preview shows.
     for (const std::string& field : command.options) {
