@@ -41,14 +41,15 @@ std::string valueField(bool on, std::string_view token, const std::string& value
 
 TransferCommand composeUpload(const UploadSnapshot& page, std::string_view separator) {
     TransferCommand command;
-    command.options = {
-        std::string(),  // the upload page has no alternate mode
-        doubleField(page.doubleItems, page.doubleText),
-        page.fast ? "-f" : "",
-        portField(page.port),
-        typeField(page.type),
-        valueField(page.writeOn, "-w", page.writeAddress),
-    };
+    // Placed one by one: a braced list would build every field twice, and
+    // the preview is composed again on every key.
+    command.options.reserve(6);
+    command.options.emplace_back();  // the upload page has no alternate mode
+    command.options.push_back(doubleField(page.doubleItems, page.doubleText));
+    command.options.emplace_back(page.fast ? "-f" : "");
+    command.options.push_back(portField(page.port));
+    command.options.push_back(typeField(page.type));
+    command.options.push_back(valueField(page.writeOn, "-w", page.writeAddress));
     // Joined as they stand: a root folder that already ends in the separator
     // gives it twice, which the tool and the system both accept.
     command.file = page.folder + std::string(separator) + page.fileName;
@@ -57,16 +58,15 @@ TransferCommand composeUpload(const UploadSnapshot& page, std::string_view separ
 
 TransferCommand composeDump(const DumpSnapshot& page) {
     TransferCommand command;
-    command.options = {
-        page.alternate ? "-a" : "",
-        doubleField(page.doubleItems, page.doubleText),
-        std::string(),  // the dump page has no fast transfer
-        portField(page.port),
-        typeField(page.type),
-        valueField(page.bankOn, "-n", page.bank),
-        valueField(page.writeOn, "-w", page.writeAddress),
-        "-t" + page.code,  // the tool always needs a cartridge code
-    };
+    command.options.reserve(8);
+    command.options.emplace_back(page.alternate ? "-a" : "");
+    command.options.push_back(doubleField(page.doubleItems, page.doubleText));
+    command.options.emplace_back();  // the dump page has no fast transfer
+    command.options.push_back(portField(page.port));
+    command.options.push_back(typeField(page.type));
+    command.options.push_back(valueField(page.bankOn, "-n", page.bank));
+    command.options.push_back(valueField(page.writeOn, "-w", page.writeAddress));
+    command.options.push_back("-t" + page.code);  // the tool always needs a cartridge code
     // A typed name such as "-rf.a78" would reach the tool as options. In
     // the form "./-rf.a78" it names the same file (relative names are taken
     // from the current folder either way, on every system) and cannot be
