@@ -20,6 +20,7 @@
 #include "settings/page_settings.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
+#include "ui/key_filter_validator.h"
 
 namespace quillon::app {
 
@@ -84,11 +85,11 @@ void DumpPage::restore() {
     c_.chkAlternate2->setChecked(saved.alternate);
     c_.chkHexx2->setChecked(saved.writeOn);
     if (saved.writeOn) {
-        c_.txtHexx2->setText(fromUtf8(saved.writeAddress));
+        ui::KeyFilterValidator::setUnjudgedText(c_.txtHexx2, fromUtf8(saved.writeAddress));
     }
     c_.chkShortHexx->setChecked(saved.bankOn);
     if (saved.bankOn) {
-        c_.txtShortHexx->setText(fromUtf8(saved.bank));
+        ui::KeyFilterValidator::setUnjudgedText(c_.txtShortHexx, fromUtf8(saved.bank));
     }
     setComboText(c_.cboDouble2, fromUtf8(saved.doubleText));
     setComboText(c_.cboLPT2, fromUtf8(saved.port));

@@ -20,6 +20,7 @@
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
+#include "ui/key_filter_validator.h"
 #include "ui/message_box.h"
 
 namespace quillon::app {
@@ -80,7 +81,7 @@ void UploadPage::restore() {
     c_.chkFast->setChecked(saved.fast);
     c_.chkHexx->setChecked(saved.writeOn);
     if (saved.writeOn) {
-        c_.txtHexx->setText(fromUtf8(saved.writeAddress));
+        ui::KeyFilterValidator::setUnjudgedText(c_.txtHexx, fromUtf8(saved.writeAddress));
     }
     setComboText(c_.cboDouble, fromUtf8(saved.doubleText));
     setComboText(c_.cboLPT, fromUtf8(saved.port));

@@ -1,19 +1,35 @@
 #include "ui/key_filter_validator.h"
 
+#include <QLineEdit>
+#include <algorithm>
 #include <utility>
 
 namespace quillon::ui {
 
-KeyFilterValidator::KeyFilterValidator(std::function<bool(int)> passes, QObject* parent)
-    : QValidator(parent), passes_(std::move(passes)) {}
+KeyFilterValidator::KeyFilterValidator(std::function<bool(int)> passes, QLineEdit* box)
+    : QValidator(box), passes_(std::move(passes)) {
+    // Emitted only after a change was accepted: during validate() this
+    // still holds the text the change started from.
+    connect(box, &QLineEdit::textChanged, this, [this](const QString& text) { shown_ = text; });
+}
 
 QValidator::State KeyFilterValidator::validate(QString& input, int& /*position*/) const {
-    for (const char32_t character : input.toUcs4()) {
-        if (!passes_(static_cast<int>(character))) {
+    const QList<uint> before = shown_.toUcs4();
+    const QList<uint> after = input.toUcs4();
+    for (const uint character : after) {
+        if (!passes_(static_cast<int>(character)) &&
+            std::ranges::count(after, character) > std::ranges::count(before, character)) {
             return Invalid;
         }
     }
     return Acceptable;
+}
+
+void KeyFilterValidator::setUnjudgedText(QLineEdit* box, const QString& text) {
+    const QValidator* validator = box->validator();
+    box->setValidator(nullptr);
+    box->setText(text);
+    box->setValidator(validator);
 }
 
 }  // namespace quillon::ui

@@ -3,6 +3,7 @@
 #endif
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTabBar>
@@ -97,6 +98,8 @@ private slots:
         QVERIFY(h->chooseTab(1));  // a restored text goes in unjudged; typing on is judged
         h->press("txtHexx2", Qt::Key_End);
         h->type("txtHexx2", "1x");
+        QApplication::clipboard()->setText("g2");  // and so is a paste
+        h->press("txtHexx2", Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(h->text("txtHexx2"), QString("zz1"));
     }
 
