@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -47,9 +48,8 @@ public:
     }
 
     // The error of the start, exec failures included; 0 once the program
-    // has replaced the new process.
-    int spawn(char* const argv[]) const {
-        pid_t program = 0;
+    // has replaced the new process `program`.
+    int spawn(char* const argv[], pid_t& program) const {
         return ::posix_spawn(&program, argv[0], &actions_, &attributes_, argv, environ);
     }
 
@@ -57,6 +57,32 @@ private:
     posix_spawnattr_t attributes_;
     posix_spawn_file_actions_t actions_;
 };
+
+// A terminal that cannot open its window (no display to reach, a broken
+// install) ends at once with an error, and the next terminal should be
+// tried. One still running after this long has started; so has one that
+// ended cleanly, having handed the command to a terminal already running.
+// A click waits this long at most, while the window appears anyway.
+constexpr long kSettleMilliseconds = 300;
+constexpr long kStepMilliseconds = 10;
+
+// Runs in the middle process, so it calls only what is safe after a fork in
+// a threaded process: waitpid and nanosleep.
+bool stayedUp(pid_t program) {
+    for (long waited = 0; waited < kSettleMilliseconds; waited += kStepMilliseconds) {
+        int status = 0;
+        const pid_t ended = ::waitpid(program, &status, WNOHANG);
+        if (ended == program) {
+            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        }
+        if (ended < 0 && errno != EINTR) {
+            return true;  // not ours to watch any more; it did start
+        }
+        const timespec step{0, kStepMilliseconds * 1000 * 1000};
+        ::nanosleep(&step, nullptr);
+    }
+    return true;
+}
 
 bool exitedCleanly(pid_t child) {
     int status = 0;
@@ -72,8 +98,9 @@ bool exitedCleanly(pid_t child) {
 
 // The program must not be our child: it outlives us, and a child that ends
 // before us would stay our zombie until reaped. So a middle process starts
-// it and ends at once; the program is adopted by init (or the session's
-// subreaper) and the middle's exit status tells whether it started. The
+// it, watches it settle and ends; the program is adopted by init (or the
+// session's subreaper) and the middle's exit status tells whether it
+// started. The
 // plan is made before the fork, since making it allocates; the middle then
 // only spawns and exits, and glibc's posix_spawn takes no lock and
 // allocates nothing, as a child of a threaded process must.
@@ -92,7 +119,8 @@ bool startDetached(const std::vector<std::string>& argv) {
     }
     const pid_t middle = ::fork();
     if (middle == 0) {
-        ::_exit(plan.spawn(words.data()) == 0 ? 0 : 1);
+        pid_t program = 0;
+        ::_exit(plan.spawn(words.data(), program) == 0 && stayedUp(program) ? 0 : 1);
     }
     return middle > 0 && exitedCleanly(middle);
 }

@@ -125,7 +125,8 @@ TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
 }
 
 // Catches a wrong preference or convention, a missing shell after the tool, a terminal that
-// cannot start hiding the next one, and a start without any that says nothing.
+// cannot start or ends at once with an error hiding the next one, and a start without any that
+// says nothing.
 TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
     // In order of preference, each with the way its documentation says it takes a command.
     const std::vector<std::tuple<std::string, std::string, bool>> terminals = {
@@ -148,7 +149,7 @@ TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
         {"wezterm", "start --", false},
         {"urxvt", "-e", false},
         {"xterm", "-e", false}};
-    enum class First { Runs, NotExecutable, CannotStart };
+    enum class First { Runs, NotExecutable, CannotStart, DiesAtOnce };
     struct Row {
         std::vector<std::size_t> present;  // indexes into `terminals`, the first one first
         First first;
@@ -160,6 +161,7 @@ TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
     }
     rows.push_back({{2, 18}, First::NotExecutable, 18});
     rows.push_back({{0, 2}, First::CannotStart, 2});
+    rows.push_back({{1, 3}, First::DiesAtOnce, 3});  // as one does with no display to reach
     rows.push_back({{18}, First::CannotStart, std::nullopt});
     rows.push_back({{}, First::Runs, std::nullopt});
     ::setenv("TERMINAL", "users-own", 1);
@@ -177,6 +179,8 @@ TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
             fs::permissions(folder_ / first, fs::perms::owner_read);
         } else if (row.first == First::CannotStart) {
             std::ofstream(folder_ / first) << "#!/no/such/interpreter\n";
+        } else if (row.first == First::DiesAtOnce) {
+            writeScript(first, "exit 1");
         }
         const std::string chosen = row.chosen ? std::get<0>(terminals[*row.chosen]) : "";
         SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + chosen);
