@@ -100,10 +100,9 @@ bool exitedCleanly(pid_t child) {
 // before us would stay our zombie until reaped. So a middle process starts
 // it, watches it settle and ends; the program is adopted by init (or the
 // session's subreaper) and the middle's exit status tells whether it
-// started. The
-// plan is made before the fork, since making it allocates; the middle then
-// only spawns and exits, and glibc's posix_spawn takes no lock and
-// allocates nothing, as a child of a threaded process must.
+// started. The plan is made before the fork, since making it allocates; the
+// middle then only spawns, waits and exits, and glibc's posix_spawn takes no
+// lock and allocates nothing, as a child of a threaded process must.
 bool startDetached(const std::vector<std::string>& argv) {
     if (argv.empty()) {
         return false;
