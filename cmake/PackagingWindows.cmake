@@ -18,6 +18,14 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME quillon.exe)
 set(CPACK_NSIS_MUI_ICON ${quillon_ico})
 set(CPACK_NSIS_MUI_UNIICON ${quillon_ico})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# An upgrade goes where the installed copy is (unless /D= or the folder page
+# says otherwise): the old one is removed first, and a new copy elsewhere
+# would leave the old folder behind with its uninstaller in it. The folder is
+# read from the key the installer writes it to, which keeps its name from
+# version to version.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quillon)
+set(CPACK_NSIS_DEFINES
+  "InstallDirRegKey HKLM 'Software\\\\${CPACK_PACKAGE_VENDOR}\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}' ''")
 # "Open with" for ROM images: the application key tells Explorer how to hand
 # it a file and which types it takes, the type's list offers it. Written in
 # the installer's registry view (machine-wide when installed for everyone).
