@@ -39,4 +39,13 @@ string(CONCAT CPACK_NSIS_EXTRA_INSTALL_COMMANDS
   "WriteRegStr SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList\\\\quillon.exe' '' ''\n")
 string(CONCAT CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
   "DeleteRegKey SHCTX '${quillon_app_key}'\n"
-  "DeleteRegKey SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList\\\\quillon.exe'\n")
+  "DeleteRegKey SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList\\\\quillon.exe'\n"
+  # The type's keys go too when they were there for us alone; another
+  # program's association with .a78 stays.
+  "DeleteRegKey /ifnosubkeys /ifnovalues SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList'\n"
+  "DeleteRegKey /ifnosubkeys /ifnovalues SHCTX 'Software\\\\Classes\\\\.a78'\n")
+# CPack's uninstaller removes the key that records the folder but not the
+# vendor key above it; these lines run after that removal (they are meant
+# for shortcuts, the last hook CPack offers).
+set(CPACK_NSIS_DELETE_ICONS_EXTRA
+  "DeleteRegKey /ifnosubkeys /ifnovalues SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'")
