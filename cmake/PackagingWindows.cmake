@@ -18,6 +18,14 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME quillon.exe)
 set(CPACK_NSIS_MUI_ICON ${quillon_ico})
 set(CPACK_NSIS_MUI_UNIICON ${quillon_ico})
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# An upgrade goes where the installed copy is (unless /D= or the folder page
+# says otherwise): the old one is removed first, and a new copy elsewhere
+# would leave the old folder behind with its uninstaller in it. The folder is
+# read from the key the installer writes it to, which keeps its name from
+# version to version.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quillon)
+set(CPACK_NSIS_DEFINES
+  "InstallDirRegKey HKLM 'Software\\\\${CPACK_PACKAGE_VENDOR}\\\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}' ''")
 # "Open with" for ROM images: the application key tells Explorer how to hand
 # it a file and which types it takes, the type's list offers it. Written in
 # the installer's registry view (machine-wide when installed for everyone).
@@ -31,4 +39,13 @@ string(CONCAT CPACK_NSIS_EXTRA_INSTALL_COMMANDS
   "WriteRegStr SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList\\\\quillon.exe' '' ''\n")
 string(CONCAT CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
   "DeleteRegKey SHCTX '${quillon_app_key}'\n"
-  "DeleteRegKey SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList\\\\quillon.exe'\n")
+  "DeleteRegKey SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList\\\\quillon.exe'\n"
+  # The type's keys go too when they were there for us alone; another
+  # program's association with .a78 stays.
+  "DeleteRegKey /ifnosubkeys /ifnovalues SHCTX 'Software\\\\Classes\\\\.a78\\\\OpenWithList'\n"
+  "DeleteRegKey /ifnosubkeys /ifnovalues SHCTX 'Software\\\\Classes\\\\.a78'\n")
+# CPack's uninstaller removes the key that records the folder but not the
+# vendor key above it; these lines run after that removal (they are meant
+# for shortcuts, the last hook CPack offers).
+set(CPACK_NSIS_DELETE_ICONS_EXTRA
+  "DeleteRegKey /ifnosubkeys /ifnovalues SHCTX 'Software\\\\${CPACK_PACKAGE_VENDOR}'")
