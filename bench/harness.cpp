@@ -20,7 +20,9 @@ Result runFigure(const Figure& figure, int rounds) {
     figure.baseline();
     figure.measured();
     std::vector<double> ratios;
+    std::vector<double> measured;
     ratios.reserve(static_cast<std::size_t>(rounds));
+    measured.reserve(static_cast<std::size_t>(rounds));
     for (int round = 0; round < rounds; ++round) {
         // Alternate which side goes first, so neither always gets the warmer
         // machine.
@@ -34,25 +36,32 @@ Result runFigure(const Figure& figure, int rounds) {
             base = figure.baseline();
         }
         ratios.push_back(work / std::max(base, 1e-9));
+        measured.push_back(work);
     }
-    return Result{figure.name, median(std::move(ratios)), figure.target};
+    return Result{figure.name, median(std::move(ratios)), figure.target,
+                  median(std::move(measured))};
 }
 
 Result ratioResult(std::string name, double measured, double baseline, double target) {
-    return Result{std::move(name), measured / std::max(baseline, 1e-9), target};
+    return Result{std::move(name), measured / std::max(baseline, 1e-9), target, std::nullopt};
 }
 
 void printResults(const std::vector<Result>& results) {
     int met = 0;
     int missed = 0;
     for (const Result& result : results) {
+        char clock[32] = "";
+        if (result.measuredSeconds) {
+            std::snprintf(clock, sizeof clock, "%9.3f ms", *result.measuredSeconds * 1000.0);
+        }
         if (!result.target) {
-            std::printf("%-44s ratio %6.2f   for information\n", result.name.c_str(), result.ratio);
+            std::printf("%-44s ratio %6.2f %12s   for information\n", result.name.c_str(),
+                        result.ratio, clock);
             continue;
         }
         ++(result.met() ? met : missed);
-        std::printf("%-44s ratio %6.2f   target <= %4.2f   %s\n", result.name.c_str(), result.ratio,
-                    *result.target, result.met() ? "met" : "MISSED");
+        std::printf("%-44s ratio %6.2f %12s   target <= %4.2f   %s\n", result.name.c_str(),
+                    result.ratio, clock, *result.target, result.met() ? "met" : "MISSED");
     }
     std::printf("figures: %d met, %d missed\n", met, missed);
     std::fflush(stdout);

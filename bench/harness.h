@@ -25,6 +25,9 @@ struct Result {
     std::string name;
     double ratio;
     std::optional<double> target;
+    // The median seconds of the measured work, printed beside the ratio: a
+    // ratio also moves when its baseline gets cheaper or dearer.
+    std::optional<double> measuredSeconds;
     bool met() const { return !target || ratio <= *target; }
 };
 

@@ -70,7 +70,7 @@ unset QT_QPA_PLATFORM
 if [[ $mode == --inside-xvfb-windows ]]; then
     # The installed folder, as a user unpacks it, in a wine prefix of its
     # own (no saved options); the demo folder is on its drive C:.
-    export WINEPREFIX=$demo/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=$demo/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     unset WINEPATH
     wineboot -i >/dev/null 2>&1
     cmake --install "$build" --prefix "$demo/Quillon" >/dev/null

@@ -106,8 +106,9 @@ else
 fi
 (
   # A prefix of its own inside the build directory, made once; no display,
-  # so nothing opens a window, and no prompt for Mono or Gecko.
-  export WINEPREFIX=$windows_dir/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  # so nothing opens a window, no prompt for Mono or Gecko, and no menu
+  # entries of wine's written into the desktop of whoever runs the tests.
+  export WINEPREFIX=$windows_dir/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   unset DISPLAY WAYLAND_DISPLAY
   # wine hands a Windows program no QT_* variable, but WINEQT_X arrives as
   # QT_X: the Qt tests drive real widgets offscreen, with fonts to measure
