@@ -37,8 +37,14 @@ std::vector<std::wstring> interpreterPaths() {
     return paths;
 }
 
+// An interpreter may be started and still be unable to run here, ending at
+// once with an error: a 16-bit command.com handed to a DOS emulator that is
+// not installed. It counts as not started, so that the next one is tried.
+// One still running after this long has started; a click waits no longer.
+constexpr DWORD kSettleMilliseconds = 300;
+
 // In a console window of its own, shown normally and given the focus; we
-// neither wait for it nor keep a handle: the window is the user's.
+// watch it only for that moment and keep no handle: the window is the user's.
 bool startDetached(const std::wstring& interpreter, std::wstring line) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -50,8 +56,12 @@ bool startDetached(const std::wstring& interpreter, std::wstring line) {
         return false;
     }
     ::CloseHandle(process.hThread);
+    DWORD exitCode = 0;
+    const bool failedAtOnce =
+        ::WaitForSingleObject(process.hProcess, kSettleMilliseconds) == WAIT_OBJECT_0 &&
+        ::GetExitCodeProcess(process.hProcess, &exitCode) && exitCode != 0;
     ::CloseHandle(process.hProcess);
-    return true;
+    return !failedAtOnce;
 }
 
 class WindowsLauncher final : public ToolLauncher {
