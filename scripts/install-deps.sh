@@ -6,6 +6,10 @@
 #   scripts/install-deps.sh test   also the test suite: GoogleTest, sanitizers,
 #                                  the Windows cross build under wine, the
 #                                  package checks and the picture tools
+#   scripts/install-deps.sh wine32 wine's 32-bit support, for running the
+#                                  Windows installer (a 32-bit program); it
+#                                  adds the i386 architecture to the system,
+#                                  which the test command never does by itself
 set -euo pipefail
 
 # Ninja is the one generator used by every build directory of the scripts.
@@ -44,7 +48,8 @@ test_packages=(
 case "${1:-test}" in
   run) wanted=("${run_packages[@]}") ;;
   test) wanted=("${test_packages[@]}") ;;
-  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  wine32) wanted=(wine32:i386) ;;
+  *) echo "usage: $0 [run|test|wine32]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -69,6 +74,9 @@ fi
 
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
 "${as_root[@]}" apt-get update -q
 "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
   apt-get install -y -q --no-install-recommends "${missing[@]}"
