@@ -2,6 +2,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <cstdlib>
 
@@ -44,6 +45,12 @@ QString romArgument(const QStringList& arguments) {
         parser.showHelp(EXIT_FAILURE);
     }
     return roms.isEmpty() ? QString() : QFileInfo(roms.front()).absoluteFilePath();
+}
+
+void leaveUnlistableStartFolder() {
+    if (!QFileInfo(QDir::currentPath()).isDir()) {
+        QDir::setCurrent(QDir::homePath());
+    }
 }
 
 }  // namespace quillon::app

@@ -11,4 +11,11 @@ namespace quillon::app {
 // was named.
 QString romArgument(const QStringList& arguments);
 
+// The lists open on the folder the program is started in. One that has been
+// deleted, or whose name the system's encoding cannot show, cannot be
+// listed, and paths in it would name no folder: the home folder then
+// becomes the current one, as a file dialog would open there. Called after
+// romArgument, which takes a relative ROM path from the folder as it was.
+void leaveUnlistableStartFolder();
+
 }  // namespace quillon::app

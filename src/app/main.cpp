@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
     // Before anything is built: --help and --version end the program here.
     const QString rom = quillon::app::romArgument(QApplication::arguments());
+    quillon::app::leaveUnlistableStartFolder();
 
     quillon::ui::QSettingsStore store;
     const std::unique_ptr<quillon::platform::ToolLauncher> launcher =
