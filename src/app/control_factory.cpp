@@ -147,11 +147,11 @@ QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleN
 QLineEdit* hexBox(QWidget* parent, const char* name, rules::HexFieldId field,
                   const QString& accessibleName, int left, int top, int width, int height) {
     QLineEdit* result = textBox(parent, name, accessibleName, left, top, width, height);
-    const rules::HexFieldSpec& rule = rules::hexFieldSpec(field);
-    result->setMaxLength(static_cast<int>(rule.maxLength));
+    const rules::HexFieldRule& rule = rules::hexFieldRule(field);
+    result->setMaxLength(static_cast<int>(rule.length));
     // Pastes and drops reach the box without a key press.
-    result->setValidator(new ui::KeyFilterValidator(
-        [&rule](int code) { return rules::keyPasses(rule, code); }, result));
+    result->setValidator(
+        new ui::KeyFilterValidator([](int code) { return rules::keyPasses(code); }, result));
     // An input method would hand over composed text without a key press,
     // past the filter; hex digits need none.
     result->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -19,8 +19,8 @@ namespace f = factory;
 DumpControls buildDumpPage(QWidget* window, const ui::DriveSource& drives,
                            const ui::FolderEntries& start) {
     DumpControls c{};
-    // In the upload page's place: the tab strip shows one of the two.
-    c.fraDown = f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 180, 480, 5415, 5115);
+    // Beside the upload page; start-up moves it into the upload page's place.
+    c.fraDown = f::frame(window, "fraDown", QStringLiteral("Atari to Comp"), 5760, 480, 5415, 5115);
     QGroupBox* page = c.fraDown;
 
     c.Drive1 = f::driveList(page, "Drive1", drives, 180, 360, 2415, 315);

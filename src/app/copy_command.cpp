@@ -8,7 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/control_values.h"
+#include "app/text_conversion.h"
 #include "platform/copy_line.h"
 #include "ui/message_box.h"
 

@@ -13,24 +13,21 @@
 #include "app/copy_command.h"
 #include "app/hex_field_control.h"
 #include "app/page_actions.h"
+#include "app/page_snapshots.h"
 #include "app/path_drop.h"
+#include "app/text_conversion.h"
 #include "command/page_commands.h"
 #include "files/destination.h"
 #include "platform/launcher.h"
 #include "settings/page_settings.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
-#include "ui/key_filter_validator.h"
 
 namespace quillon::app {
 
 DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
                    platform::ToolLauncher& launcher, QObject* parent)
-    : QObject(parent),
-      c_(controls),
-      store_(store),
-      launcher_(launcher),
-      strDrive1(controls.Drive1->drive()) {
+    : QObject(parent), c_(controls), store_(store), launcher_(launcher) {
     using Self = DumpPage;
     connect(c_.cmdPlay2, &QPushButton::clicked, this, &Self::cmdPlay2_Click);
     connect(c_.cmdSave2, &QPushButton::clicked, this, &Self::cmdSave2_Click);
@@ -42,16 +39,12 @@ DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
     connect(c_.chkAlternate2, &QCheckBox::stateChanged, this, &Self::LabelChange2);
     connect(c_.cboConType, &QComboBox::currentTextChanged, this, &Self::cboConType_Change);
 
-    writeAddress_ = new HexFieldControl(
-        rules::HexFieldId::DumpWrite, c_.chkHexx2, c_.txtHexx2, flags_.hexx,
-        [this](int& keyAscii) { txtHexx2_KeyPress(keyAscii); }, this);
-    bankNumber_ = new HexFieldControl(
-        rules::HexFieldId::DumpBank, c_.chkShortHexx, c_.txtShortHexx, flags_.shortHexx,
-        [this](int& keyAscii) { txtShortHexx_KeyPress(keyAscii); }, this);
-    connect(c_.chkHexx2, &QCheckBox::stateChanged, this, &Self::chkHexx2_Click);
-    connect(c_.chkShortHexx, &QCheckBox::stateChanged, this, &Self::chkShortHexx_Click);
-    connect(c_.txtHexx2, &QLineEdit::textChanged, this, &Self::txtHexx2_Change);
-    connect(c_.txtShortHexx, &QLineEdit::textChanged, this, &Self::txtShortHexx_Change);
+    const auto evaluate = [this] { CheckAll2(); };
+    const auto preview = [this] { LabelChange2(); };
+    writeAddress_ = new HexFieldControl(rules::HexFieldId::DumpWrite, c_.chkHexx2, c_.txtHexx2,
+                                        flags_.hexx, evaluate, preview, this);
+    bankNumber_ = new HexFieldControl(rules::HexFieldId::DumpBank, c_.chkShortHexx, c_.txtShortHexx,
+                                      flags_.shortHexx, evaluate, preview, this);
 
     connect(c_.Drive1, &ui::DriveList::driveChanged, this, &Self::Drive1_Change);
     connect(c_.Dir1, &ui::FolderList::folderChanged, this, &Self::Dir1_Change);
@@ -67,39 +60,38 @@ DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
         [this](const QString& path) { openFolder(c_.Drive1, c_.Dir1, path); });
 }
 
-void DumpPage::startUp() {
-    c_.cmdPlay2->setEnabled(false);
-    LabelChange2();
-    c_.chkAlternate2->setEnabled(false);
-}
+// The two frames share one place, so that the tab strip seems to change the
+// contents of one area.
+void DumpPage::placeOver(const QWidget* uploadFrame) { c_.fraDown->move(uploadFrame->pos()); }
 
-// Each hex box is switched on before its text goes in; the cartridge code
-// comes last, so that it decides whether the restored alternate mode is
-// offered (the box keeps its state either way).
+// Until a destination is typed there is nothing to dump to.
+void DumpPage::disableAction() { c_.cmdPlay2->setEnabled(false); }
+
+void DumpPage::noteDrive() { strDrive1 = c_.Drive1->drive(); }
+
+void DumpPage::resetFlags() { flags_ = rules::PageFlags{}; }
+
+// Offered again only by a cartridge code that has the mode.
+void DumpPage::disableAlternateMode() { c_.chkAlternate2->setEnabled(false); }
+
+// The cartridge code comes last, so that it decides whether the restored
+// alternate mode is offered (the box keeps its state either way).
 void DumpPage::restore() {
-    const std::optional<settings::DumpOptions> options = settings::loadDump(store_);
-    if (!options) {
+    const std::optional<settings::DumpOptions> saved = settings::loadDump(store_);
+    if (!saved) {
         return;
     }
-    const settings::DumpOptions& saved = *options;
-    c_.chkAlternate2->setChecked(saved.alternate);
-    c_.chkHexx2->setChecked(saved.writeOn);
-    if (saved.writeOn) {
-        ui::KeyFilterValidator::setUnjudgedText(c_.txtHexx2, fromUtf8(saved.writeAddress));
-    }
-    c_.chkShortHexx->setChecked(saved.bankOn);
-    if (saved.bankOn) {
-        ui::KeyFilterValidator::setUnjudgedText(c_.txtShortHexx, fromUtf8(saved.bank));
-    }
-    setComboText(c_.cboDouble2, fromUtf8(saved.doubleText));
-    setComboText(c_.cboLPT2, fromUtf8(saved.port));
-    setComboText(c_.cboType2, fromUtf8(saved.type));
-    setComboText(c_.cboConType, fromUtf8(saved.code));
+    c_.chkAlternate2->setChecked(saved->alternate);
+    writeAddress_->restore(saved->writeOn, fromUtf8(saved->writeAddress));
+    bankNumber_->restore(saved->bankOn, fromUtf8(saved->bank));
+    setComboText(c_.cboDouble2, fromUtf8(saved->doubleText));
+    setComboText(c_.cboLPT2, fromUtf8(saved->port));
+    setComboText(c_.cboType2, fromUtf8(saved->type));
+    setComboText(c_.cboConType, fromUtf8(saved->code));
 }
 
 void DumpPage::LabelChange2() {
-    const command::TransferCommand dump = command::composeDump(dumpSnapshot(c_));
-    showPreview(c_.lblscript2, command::renderPreviewLine(dump));
+    showPreview(c_.lblscript2, command::dumpPreviewLine(dumpSnapshot(c_)));
 }
 
 void DumpPage::CheckAll2() { c_.cmdPlay2->setEnabled(rules::actionEnabled(flags_)); }
@@ -108,18 +100,8 @@ void DumpPage::cmdPlay2_Click() {
     startTool(launcher_, command::composeDump(dumpSnapshot(c_)), c_.fraDown);
 }
 
-// What the page saves is part of what its command is composed from.
 void DumpPage::cmdSave2_Click() {
-    const command::DumpSnapshot now = dumpSnapshot(c_);
-    tellIfAny(c_.fraDown, settings::saveDump(store_, {.alternate = now.alternate,
-                                                      .writeOn = now.writeOn,
-                                                      .writeAddress = now.writeAddress,
-                                                      .bankOn = now.bankOn,
-                                                      .bank = now.bank,
-                                                      .doubleText = now.doubleText,
-                                                      .port = now.port,
-                                                      .type = now.type,
-                                                      .code = now.code}));
+    tellIfAny(c_.fraDown, settings::saveDump(store_, dumpOptions(c_)));
 }
 
 // The preview first; the alternate mode's enabled state does not enter it,
@@ -127,45 +109,6 @@ void DumpPage::cmdSave2_Click() {
 void DumpPage::cboConType_Change() {
     LabelChange2();
     c_.chkAlternate2->setEnabled(rules::alternateModeAllowed(utf8(c_.cboConType->currentText())));
-}
-
-// A key handler runs before the key reaches the box, so the page is
-// evaluated and previewed with the text as it was before this key.
-void DumpPage::txtHexx2_KeyPress(int& keyAscii) {
-    writeAddress_->filterKey(keyAscii);
-    checkAndPreview();
-}
-
-void DumpPage::txtShortHexx_KeyPress(int& keyAscii) {
-    bankNumber_->filterKey(keyAscii);
-    checkAndPreview();
-}
-
-void DumpPage::txtHexx2_Change() {
-    writeAddress_->textChanged();
-    checkAndPreview();
-}
-
-void DumpPage::txtShortHexx_Change() {
-    bankNumber_->textChanged();
-    checkAndPreview();
-}
-
-void DumpPage::chkHexx2_Click() { hexClicked(writeAddress_); }
-
-void DumpPage::chkShortHexx_Click() { hexClicked(bankNumber_); }
-
-void DumpPage::checkAndPreview() {
-    CheckAll2();
-    LabelChange2();
-}
-
-void DumpPage::hexClicked(HexFieldControl* field) {
-    const bool recompose = field->clicked();
-    CheckAll2();
-    if (recompose) {
-        LabelChange2();
-    }
 }
 
 // No preview of its own: the destination text that the folder change

@@ -29,10 +29,12 @@ public:
     const DumpControls& controls() const { return c_; }
     const rules::PageFlags& flags() const { return flags_; }
 
-    // Start-up's part for this page: the button off until a destination is
-    // typed, the preview composed, the alternate mode off until a cartridge
-    // code offers it.
-    void startUp();
+    // The page's steps of start-up, called in the window's order.
+    void placeOver(const QWidget* uploadFrame);
+    void disableAction();
+    void noteDrive();
+    void resetFlags();
+    void disableAlternateMode();
     // Puts the options last saved into the controls as a user would, so that
     // each control's handler runs; a page never saved keeps its layout values.
     void restore();
@@ -44,16 +46,6 @@ private:
     void cmdPlay2_Click();
     void cmdSave2_Click();
     void cboConType_Change();
-
-    void txtHexx2_KeyPress(int& keyAscii);
-    void txtShortHexx_KeyPress(int& keyAscii);
-    void txtHexx2_Change();
-    void txtShortHexx_Change();
-    void chkHexx2_Click();
-    void chkShortHexx_Click();
-    // What the two hex fields' handlers share once the field has had its say.
-    void checkAndPreview();
-    void hexClicked(HexFieldControl* field);
 
     void Drive1_Change();
     void Dir1_Change();

@@ -47,15 +47,26 @@ frmGameLoader::frmGameLoader(Services services, QWidget* parent) : QWidget(paren
     Form_Load();
 }
 
-// None of these steps throws: a step the system cannot carry out (a drive
-// not ready, a folder that cannot be read, a missing saved value) leaves its
-// control as it was, and start-up goes on with the next. The pages already
-// share one place and have noted their drives and set their flags as they
-// were made.
+// Start-up, step by step. None of the steps throws: one the system cannot
+// carry out (a drive not ready, a folder that cannot be read, a missing
+// saved value) leaves its control as it was, and the next step runs. The
+// restores go through the controls, so that their handlers bring flags,
+// buttons and previews into step with the saved values.
 void frmGameLoader::Form_Load() {
-    upload_->startUp();
+    upload_->showAtariFilesView();
+    upload_->showPage();
     setFixedSize(ui::twipsSize(kClientWidthTwips, kClientHeightTwips));
-    dump_->startUp();
+    dump_->placeOver(upload_->controls().fraUp);
+    upload_->disableAction();
+    dump_->disableAction();
+    upload_->noteDrive();
+    dump_->noteDrive();
+    upload_->resetFlags();
+    dump_->resetFlags();
+    upload_->LabelChange1();
+    dump_->LabelChange2();
+    dump_->disableAlternateMode();
+    upload_->showStartFolderFiles();
     upload_->restore();
     dump_->restore();
     upload_->CheckAll1();
@@ -101,13 +112,13 @@ void frmGameLoader::keyPressEvent(QKeyEvent* event) {
     tabTrans_->setCurrentIndex((tabTrans_->currentIndex() + step + tabs) % tabs);
 }
 
-// Nothing is saved on exit; tools already started keep running.
-void frmGameLoader::cmdExit_Click() {
-    close();
-    QCoreApplication::quit();
-}
+void frmGameLoader::cmdExit_Click() { quit(); }
 
-void frmGameLoader::cmdExit2_Click() {
+void frmGameLoader::cmdExit2_Click() { quit(); }
+
+// Both exit buttons end the program at once. Nothing is saved on exit; tools
+// already started keep running.
+void frmGameLoader::quit() {
     close();
     QCoreApplication::quit();
 }

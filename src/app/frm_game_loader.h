@@ -55,6 +55,7 @@ private:
     void tabTrans_Click();
     void cmdExit_Click();
     void cmdExit2_Click();
+    void quit();
 
     QTabBar* tabTrans_;
     UploadPage* upload_;

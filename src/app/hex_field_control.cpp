@@ -7,6 +7,8 @@
 #include <utility>
 
 #include "app/control_values.h"
+#include "app/text_conversion.h"
+#include "ui/key_filter_validator.h"
 
 namespace quillon::app {
 
@@ -35,14 +37,24 @@ std::optional<int> typedCharacter(const QKeyEvent& key) {
 }  // namespace
 
 HexFieldControl::HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box, bool& flag,
-                                 std::function<void(int& keyAscii)> keyPress, QObject* parent)
+                                 PageStep evaluate, PageStep preview, QObject* parent)
     : QObject(parent),
-      rule_(rules::hexFieldSpec(id)),
+      rule_(rules::hexFieldRule(id)),
       check_(check),
       box_(box),
       flag_(flag),
-      keyPress_(std::move(keyPress)) {
+      evaluate_(std::move(evaluate)),
+      preview_(std::move(preview)) {
     box_->installEventFilter(this);
+    connect(check_, &QCheckBox::stateChanged, this, &HexFieldControl::Click);
+    connect(box_, &QLineEdit::textChanged, this, &HexFieldControl::Change);
+}
+
+void HexFieldControl::restore(bool on, const QString& text) {
+    check_->setChecked(on);
+    if (on) {
+        ui::KeyFilterValidator::setUnjudgedText(box_, text);
+    }
 }
 
 bool HexFieldControl::eventFilter(QObject* watched, QEvent* event) {
@@ -54,22 +66,26 @@ bool HexFieldControl::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     }
     int keyAscii = *typed;
-    keyPress_(keyAscii);
+    KeyPress(keyAscii);
     // A discarded key never reaches the box.
     return keyAscii == 0;
 }
 
-void HexFieldControl::filterKey(int& keyAscii) const {
-    if (!rules::keyPasses(rule_, keyAscii)) {
+void HexFieldControl::KeyPress(int& keyAscii) {
+    if (!rules::keyPasses(keyAscii)) {
         keyAscii = 0;
     }
+    evaluate_();
+    preview_();
 }
 
-void HexFieldControl::textChanged() {
+void HexFieldControl::Change() {
     flag_ = rules::flagAfterChange(rule_, isChecked(check_), characterCount(box_->text()), flag_);
+    evaluate_();
+    preview_();
 }
 
-bool HexFieldControl::clicked() {
+void HexFieldControl::Click() {
     const rules::ClickOutcome outcome =
         rules::clickOutcome(rule_, isChecked(check_), characterCount(box_->text()));
     if (outcome.boxShownAndEnabled) {
@@ -85,7 +101,10 @@ bool HexFieldControl::clicked() {
         box_->hide();
     }
     flag_ = outcome.flag;
-    return outcome.recomposePreview;
+    evaluate_();
+    if (outcome.recomposePreview) {
+        preview_();
+    }
 }
 
 }  // namespace quillon::app

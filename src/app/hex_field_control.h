@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 
 #include "rules/hex_field.h"
@@ -11,34 +12,41 @@ class QLineEdit;
 namespace quillon::app {
 
 // One hex option of a page: its check box, its text box and the page flag
-// that says whether the option is complete. The page names the handlers and
-// decides what follows each (its action button, its preview); this class
-// carries out the field's own rule for all three fields alike.
+// that says whether the option is complete. It carries out the option's key
+// filter, change rule and click rule (the txtHexx_KeyPress, txtHexx_Change
+// and chkHexx_Click of each field) for all three fields alike; after each,
+// the page re-evaluates its action button and, where the rule says so,
+// recomposes its preview.
 class HexFieldControl : public QObject {
     Q_OBJECT
 public:
-    // `keyPress` is the page's key handler for the box; it sees every typed
-    // character before the box does and drops it by setting it to 0.
-    HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box, bool& flag,
-                    std::function<void(int& keyAscii)> keyPress, QObject* parent);
+    using PageStep = std::function<void()>;
 
-    // Discards a character the field does not take.
-    void filterKey(int& keyAscii) const;
-    // The flag after the box's text changed.
-    void textChanged();
-    // Shows or hides the box as the option is switched; true when the page's
-    // preview is to be recomposed.
-    bool clicked();
+    // `evaluate` is the page's CheckAll, `preview` its LabelChange.
+    HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box, bool& flag,
+                    PageStep evaluate, PageStep preview, QObject* parent);
+
+    // Puts a saved option back as a user would: the box is ticked first, so
+    // that its click shows the text box, then the saved text goes in as it
+    // was saved. A text saved while the option was off is not put in.
+    void restore(bool on, const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const rules::HexFieldSpec& rule_;
+    // Runs before the key reaches the box, so the page is evaluated and
+    // previewed with the text as it was before this key.
+    void KeyPress(int& keyAscii);
+    void Change();
+    void Click();
+
+    const rules::HexFieldRule& rule_;
     QCheckBox* check_;
     QLineEdit* box_;
     bool& flag_;
-    std::function<void(int&)> keyPress_;
+    PageStep evaluate_;
+    PageStep preview_;
 };
 
 }  // namespace quillon::app

@@ -2,13 +2,26 @@
 
 #include <QDir>
 
-#include "app/control_values.h"
+#include "app/text_conversion.h"
 #include "platform/launcher.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
 #include "ui/message_box.h"
 
 namespace quillon::app {
+
+namespace {
+
+// The folder a drive opens in: the folder list's own folder when it lies on
+// that drive (the drive's current folder), else the drive's root.
+QString folderOnDrive(const ui::DriveList& drive, const ui::FolderList& folders) {
+    if (drive.indexForPath(folders.path()) == drive.currentIndex()) {
+        return folders.path();
+    }
+    return drive.currentEntry().root;
+}
+
+}  // namespace
 
 void startTool(platform::ToolLauncher& launcher, const command::TransferCommand& command,
                QWidget* page) {

@@ -13,6 +13,8 @@
 #include "app/copy_command.h"
 #include "app/hex_field_control.h"
 #include "app/page_actions.h"
+#include "app/page_snapshots.h"
+#include "app/text_conversion.h"
 #include "command/page_commands.h"
 #include "files/rom_choice.h"
 #include "platform/launcher.h"
@@ -20,18 +22,13 @@
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
-#include "ui/key_filter_validator.h"
 #include "ui/message_box.h"
 
 namespace quillon::app {
 
 UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& store,
                        platform::ToolLauncher& launcher, QObject* parent)
-    : QObject(parent),
-      c_(controls),
-      store_(store),
-      launcher_(launcher),
-      strDrive2(controls.Drive2->drive()) {
+    : QObject(parent), c_(controls), store_(store), launcher_(launcher) {
     using Self = UploadPage;
     connect(c_.cmdPlay, &QPushButton::clicked, this, &Self::cmdPlay_Click);
     connect(c_.cmdSave1, &QPushButton::clicked, this, &Self::cmdSave1_Click);
@@ -44,9 +41,7 @@ UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& 
 
     writeAddress_ = new HexFieldControl(
         rules::HexFieldId::UploadWrite, c_.chkHexx, c_.txtHexx, flags_.hexx,
-        [this](int& keyAscii) { txtHexx_KeyPress(keyAscii); }, this);
-    connect(c_.chkHexx, &QCheckBox::stateChanged, this, &Self::chkHexx_Click);
-    connect(c_.txtHexx, &QLineEdit::textChanged, this, &Self::txtHexx_Change);
+        [this] { CheckAll1(); }, [this] { LabelChange1(); }, this);
 
     connect(c_.Drive2, &ui::DriveList::driveChanged, this, &Self::Drive2_Change);
     connect(c_.Dir2, &ui::FolderList::folderChanged, this, &Self::Dir2_Change);
@@ -58,40 +53,44 @@ UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& 
     takeDroppedRoms();
 }
 
-void UploadPage::startUp() {
+// One of the two view buttons is on view at a time; the file list starts on
+// ROM images.
+void UploadPage::showAtariFilesView() {
     c_.cmdView1->setEnabled(true);
     c_.cmdView1->show();
     c_.cmdView2->hide();
-    c_.fraUp->setEnabled(true);
-    c_.fraUp->show();
-    c_.cmdPlay->setEnabled(false);
-    LabelChange1();
-    // The folder list read the files when it opened the folder.
-    c_.flbOpen->setFolder(c_.Dir2->entries());
 }
 
-// The hex box is switched on before its text goes in, so the text lands in
-// a shown, enabled box; a text saved while the option was off is not put in.
+void UploadPage::showPage() {
+    c_.fraUp->setEnabled(true);
+    c_.fraUp->show();
+}
+
+// Until a ROM is chosen there is nothing to upload.
+void UploadPage::disableAction() { c_.cmdPlay->setEnabled(false); }
+
+void UploadPage::noteDrive() { strDrive2 = c_.Drive2->drive(); }
+
+void UploadPage::resetFlags() { flags_ = rules::PageFlags{}; }
+
+// The folder list read the files when it opened the folder.
+void UploadPage::showStartFolderFiles() { c_.flbOpen->setFolder(c_.Dir2->entries()); }
+
 void UploadPage::restore() {
-    const std::optional<settings::UploadOptions> options = settings::loadUpload(store_);
-    if (!options) {
+    const std::optional<settings::UploadOptions> saved = settings::loadUpload(store_);
+    if (!saved) {
         return;
     }
-    const settings::UploadOptions& saved = *options;
-    c_.chkFast->setChecked(saved.fast);
-    c_.chkHexx->setChecked(saved.writeOn);
-    if (saved.writeOn) {
-        ui::KeyFilterValidator::setUnjudgedText(c_.txtHexx, fromUtf8(saved.writeAddress));
-    }
-    setComboText(c_.cboDouble, fromUtf8(saved.doubleText));
-    setComboText(c_.cboLPT, fromUtf8(saved.port));
-    setComboText(c_.cboType, fromUtf8(saved.type));
+    c_.chkFast->setChecked(saved->fast);
+    writeAddress_->restore(saved->writeOn, fromUtf8(saved->writeAddress));
+    setComboText(c_.cboDouble, fromUtf8(saved->doubleText));
+    setComboText(c_.cboLPT, fromUtf8(saved->port));
+    setComboText(c_.cboType, fromUtf8(saved->type));
 }
 
 void UploadPage::LabelChange1() {
-    const command::TransferCommand upload =
-        command::composeUpload(uploadSnapshot(c_), platform::pathSeparator());
-    showPreview(c_.lblscript1, command::renderPreviewLine(upload));
+    showPreview(c_.lblscript1,
+                command::uploadPreviewLine(uploadSnapshot(c_), platform::pathSeparator()));
 }
 
 void UploadPage::CheckAll1() { c_.cmdPlay->setEnabled(rules::actionEnabled(flags_)); }
@@ -120,38 +119,8 @@ void UploadPage::cmdPlay_Click() {
     startTool(launcher_, run.command, c_.fraUp);
 }
 
-// What the page saves is part of what its command is composed from; reading
-// it through the same snapshot keeps the two from drifting apart.
 void UploadPage::cmdSave1_Click() {
-    const command::UploadSnapshot now = uploadSnapshot(c_);
-    tellIfAny(c_.fraUp, settings::saveUpload(store_, {.fast = now.fast,
-                                                      .writeOn = now.writeOn,
-                                                      .writeAddress = now.writeAddress,
-                                                      .doubleText = now.doubleText,
-                                                      .port = now.port,
-                                                      .type = now.type}));
-}
-
-// Runs before the key reaches the box, so the page is evaluated and
-// previewed with the text as it was before this key.
-void UploadPage::txtHexx_KeyPress(int& keyAscii) {
-    writeAddress_->filterKey(keyAscii);
-    CheckAll1();
-    LabelChange1();
-}
-
-void UploadPage::txtHexx_Change() {
-    writeAddress_->textChanged();
-    CheckAll1();
-    LabelChange1();
-}
-
-void UploadPage::chkHexx_Click() {
-    const bool recompose = writeAddress_->clicked();
-    CheckAll1();
-    if (recompose) {
-        LabelChange1();
-    }
+    tellIfAny(c_.fraUp, settings::saveUpload(store_, uploadOptions(c_)));
 }
 
 // Opening the folder runs Dir2_Change before the drive is noted.

@@ -33,10 +33,13 @@ public:
     const UploadControls& controls() const { return c_; }
     const rules::PageFlags& flags() const { return flags_; }
 
-    // Start-up's part for this page: the first view button and the page on
-    // view, the button off until a ROM is chosen, the preview composed and
-    // the file list on the folder the program started in.
-    void startUp();
+    // The page's steps of start-up, called in the window's order.
+    void showAtariFilesView();
+    void showPage();
+    void disableAction();
+    void noteDrive();
+    void resetFlags();
+    void showStartFolderFiles();
     // Puts the options last saved into the controls as a user would, so that
     // each control's handler runs; a page never saved keeps its layout values.
     void restore();
@@ -59,10 +62,6 @@ private:
     RunnableCommand uploadToRun() const;
     void cmdPlay_Click();
     void cmdSave1_Click();
-
-    void txtHexx_KeyPress(int& keyAscii);
-    void txtHexx_Change();
-    void chkHexx_Click();
 
     void Drive2_Change();
     void Dir2_Change();

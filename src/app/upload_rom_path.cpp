@@ -3,9 +3,9 @@
 #include <QFileInfo>
 #include <QGroupBox>
 
-#include "app/control_values.h"
 #include "app/page_actions.h"
 #include "app/path_drop.h"
+#include "app/text_conversion.h"
 #include "app/upload_page.h"
 #include "files/rom_choice.h"
 #include "ui/file_list.h"

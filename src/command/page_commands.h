@@ -5,35 +5,23 @@
 #include <string>
 #include <string_view>
 
+#include "command/page_options.h"
 #include "command/transfer_command.h"
 
 namespace quillon::command {
 
 // What the upload composition reads from its page, at the moment it composes.
 struct UploadSnapshot {
+    UploadOptions options;
     std::array<std::string, 3> doubleItems;  // the double combo's own first three items
-    std::string doubleText;
-    bool fast = false;
-    std::string port;
-    std::string type;
-    bool writeOn = false;
-    std::string writeAddress;
-    std::string folder;    // the folder list's path
-    std::string fileName;  // the file list's current entry, empty when none
+    std::string folder;                      // the folder list's path
+    std::string fileName;                    // the file list's current entry, empty when none
 };
 
 // What the dump composition reads from its page.
 struct DumpSnapshot {
-    bool alternate = false;
+    DumpOptions options;
     std::array<std::string, 3> doubleItems;
-    std::string doubleText;
-    std::string port;
-    std::string type;
-    bool bankOn = false;
-    std::string bank;
-    bool writeOn = false;
-    std::string writeAddress;
-    std::string code;
     std::string destination;
 };
 
@@ -42,8 +30,15 @@ struct DumpSnapshot {
 TransferCommand composeUpload(const UploadSnapshot& page, std::string_view separator);
 
 // Nine fields: alternate, double, fast (always empty), port, type, bank,
-// write, code; the file argument is the destination text unchanged.
+// write, code; the file argument is the destination text, in the "./-name"
+// form when it begins with "-" so that the tool cannot take it for options.
 TransferCommand composeDump(const DumpSnapshot& page);
+
+// The lines shown under each page: "cartpipe ", every option field followed
+// by one blank (an empty field keeps its blank), the file argument without
+// quotes. Composed straight into one string, as they are on every key.
+std::string uploadPreviewLine(const UploadSnapshot& page, std::string_view separator);
+std::string dumpPreviewLine(const DumpSnapshot& page);
 
 // The short form of a path as the system reports it, empty when it has none.
 using PathShortener = std::function<std::string(const std::string&)>;

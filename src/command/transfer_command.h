@@ -22,13 +22,34 @@ struct TransferCommand {
     friend bool operator==(const TransferCommand&, const TransferCommand&) = default;
 };
 
-// Prefix, then every option field followed by exactly one blank (an empty
-// field still contributes its blank), then the file argument as given.
-std::string joinLine(std::string_view prefix, const TransferCommand& command,
-                     std::string_view fileArgument);
+// A field given as text; fields made of pieces bring overloads of their own.
+inline std::size_t fieldSize(std::string_view field) { return field.size(); }
+inline void appendField(std::string& line, std::string_view field) { line += field; }
 
-// The line shown under each page: the file argument without quotes.
-std::string renderPreviewLine(const TransferCommand& command);
+// The one joining rule of every line: the prefix, then every option field
+// followed by exactly one blank (an empty field keeps its blank: the tool's
+// users read the line by position, so the gaps are part of what it shows),
+// then the file argument as given. Sized once and written in place, as the
+// preview is rebuilt on every key.
+template <typename Options, typename File>
+std::string joinFields(std::string_view prefix, const Options& options, const File& file) {
+    std::size_t size = prefix.size() + fieldSize(file);
+    for (const auto& field : options) size += fieldSize(field) + 1;
+    std::string line;
+    line.reserve(size);
+    line += prefix;
+    for (const auto& field : options) {
+        appendField(line, field);
+        line += ' ';
+    }
+    appendField(line, file);
+    return line;
+}
+
+inline std::string joinLine(std::string_view prefix, const TransferCommand& command,
+                            std::string_view fileArgument) {
+    return joinFields(prefix, command.options, fileArgument);
+}
 
 // The line handed to the interpreter: the file argument between double quotes.
 std::string renderRunLine(const TransferCommand& command);

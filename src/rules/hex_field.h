@@ -4,29 +4,30 @@
 
 namespace quillon::rules {
 
+// The three optional hexadecimal options: the upload write address, the dump
+// write address and the dump bank number.
 enum class HexFieldId { UploadWrite, DumpWrite, DumpBank };
-enum class Page { Upload, Dump };
 
-// The constants of one optional hexadecimal option of a page.
-struct HexFieldSpec {
+// What one hex option asks of its text.
+struct HexFieldRule {
     HexFieldId id;
-    Page page;                   // whose button and preview follow the field
-    std::size_t maxLength;       // what the text box takes
-    std::size_t requiredLength;  // what makes the field complete
-    bool focusWhenSwitchedOn;    // the bank number takes the focus
+    // Digits the option takes: the box holds no more, and fewer leave the
+    // option incomplete.
+    std::size_t length;
+    bool focusWhenSwitchedOn;
 };
 
-const HexFieldSpec& hexFieldSpec(HexFieldId id);
+const HexFieldRule& hexFieldRule(HexFieldId id);
 
 inline constexpr int kBackspace = 8;
 
-// Whether a typed character code reaches the text box: 0-9, A-F, a-f and
-// Backspace, in every field. Everything else is discarded.
-bool keyPasses(const HexFieldSpec& field, int code);
+// Whether a typed character code reaches a hex box: 0-9, A-F, a-f and
+// Backspace. Everything else is discarded.
+bool keyPasses(int code);
 
 // The field's flag after its text changed to `characters` code points.
 // While the option is off the flag keeps its value.
-bool flagAfterChange(const HexFieldSpec& field, bool checked, std::size_t characters,
+bool flagAfterChange(const HexFieldRule& field, bool checked, std::size_t characters,
                      bool flagBefore);
 
 // What switching the option on or off does.
@@ -39,6 +40,6 @@ struct ClickOutcome {
     friend bool operator==(const ClickOutcome&, const ClickOutcome&) = default;
 };
 
-ClickOutcome clickOutcome(const HexFieldSpec& field, bool checked, std::size_t characters);
+ClickOutcome clickOutcome(const HexFieldRule& field, bool checked, std::size_t characters);
 
 }  // namespace quillon::rules

@@ -3,36 +3,14 @@
 #include <optional>
 #include <string>
 
+#include "command/page_options.h"
 #include "settings/settings_store.h"
 
 namespace quillon::settings {
 
-// The saved options of the upload page, as the controls hold them.
-struct UploadOptions {
-    bool fast = false;
-    bool writeOn = false;
-    std::string writeAddress;
-    std::string doubleText;
-    std::string port;
-    std::string type;
-
-    friend bool operator==(const UploadOptions&, const UploadOptions&) = default;
-};
-
-// The saved options of the download page.
-struct DumpOptions {
-    bool alternate = false;
-    bool writeOn = false;
-    std::string writeAddress;
-    bool bankOn = false;
-    std::string bank;
-    std::string doubleText;
-    std::string port;
-    std::string type;
-    std::string code;
-
-    friend bool operator==(const DumpOptions&, const DumpOptions&) = default;
-};
+// What a page saves is what its command is composed from.
+using command::DumpOptions;
+using command::UploadOptions;
 
 // Write the page's keys in order, the marker last; a refused write is
 // skipped and the save goes on. A hex text is written only while its box is

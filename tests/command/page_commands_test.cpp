@@ -22,12 +22,45 @@ std::string shortPath(const std::string& path) {
     return path == R"(C:\ROMS\GAME.BIN)" || path == R"(C:\\GAME.BIN)" ? path : std::string();
 }
 
-// The command a page previews and the one it runs.
-using Commands = std::pair<TransferCommand, TransferCommand>;
-Commands upload(const UploadSnapshot& page) {
-    return {composeUpload(page, "\\"), uploadForRun(page, "\\", shortPath)};
+// A page's state in the order a reader of its controls goes through them.
+struct UploadRow {
+    std::array<std::string, 3> doubleItems;
+    std::string doubleText;
+    bool fast;
+    std::string port, type;
+    bool writeOn;
+    std::string writeAddress, folder, fileName;
+};
+struct DumpRow {
+    bool alternate;
+    std::array<std::string, 3> doubleItems;
+    std::string doubleText, port, type;
+    bool bankOn;
+    std::string bank;
+    bool writeOn;
+    std::string writeAddress, code, destination;
+};
+
+// The line a page previews and the command it runs.
+struct Commands {
+    std::string preview;
+    TransferCommand run;
+};
+Commands upload(const UploadRow& row) {
+    const UploadSnapshot page{
+        {row.fast, row.writeOn, row.writeAddress, row.doubleText, row.port, row.type},
+        row.doubleItems,
+        row.folder,
+        row.fileName};
+    return {uploadPreviewLine(page, "\\"), uploadForRun(page, "\\", shortPath)};
 }
-Commands dump(const DumpSnapshot& page) { return {composeDump(page), composeDump(page)}; }
+Commands dump(const DumpRow& row) {
+    const DumpSnapshot page{{row.alternate, row.writeOn, row.writeAddress, row.bankOn, row.bank,
+                             row.doubleText, row.port, row.type, row.code},
+                            row.doubleItems,
+                            row.destination};
+    return {dumpPreviewLine(page), composeDump(page)};
+}
 
 // The documented lines, then no file selected, a value taken as it stands, a folder destination,
 // a destination the tool would take for options.
@@ -83,11 +116,11 @@ TEST(CommandLines, MatchTheWorkedExamples) {
     };
     for (const auto& example : examples) {
         SCOPED_TRACE(example.preview);
-        EXPECT_EQ(renderPreviewLine(example.commands.first), example.preview);
-        EXPECT_EQ(renderRunLine(example.commands.second), example.run);
+        EXPECT_EQ(example.commands.preview, example.preview);
+        EXPECT_EQ(renderRunLine(example.commands.run), example.run);
     }
     // Without an interpreter to split the line, a value with a blank stays one argument.
-    EXPECT_EQ(toolArguments(examples[9].commands.first),
+    EXPECT_EQ(toolArguments(examples[9].commands.run),
               (std::vector<std::string>{"-a", "-wc0 0", "-tzz9", R"(C:\DUMPS\)"}));
 }
 
@@ -111,9 +144,9 @@ TEST(CommandLines, CombosGiveTheirTokenOnlyForTheirExactText) {
         UploadSnapshot up;
         DumpSnapshot down;
         up.doubleItems = down.doubleItems = row.doubleItems;
-        up.doubleText = down.doubleText = row.doubleText;
-        up.port = down.port = row.port;
-        up.type = down.type = row.type;
+        up.options.doubleText = down.options.doubleText = row.doubleText;
+        up.options.port = down.options.port = row.port;
+        up.options.type = down.options.type = row.type;
         for (const auto& options : {composeUpload(up, "\\").options, composeDump(down).options}) {
             EXPECT_EQ(std::vector<std::string>({options.at(1), options.at(3), options.at(4)}),
                       row.tokens);

@@ -20,16 +20,13 @@ using enum HexFieldId;
 // Catches any code but hex digits and Backspace let through, or one beyond a byte aliased.
 TEST(HexKeyFilter, PassesExactlyHexDigitsAndBackspace) {
     constexpr std::string_view kPassing = "0123456789ABCDEFabcdef\b";
-    for (HexFieldId id : {UploadWrite, DumpWrite, DumpBank}) {
-        const HexFieldSpec& field = hexFieldSpec(id);
-        for (int code = 0; code <= 255; ++code) {
-            const bool expected =
-                code != 0 && kPassing.find(static_cast<char>(code)) != std::string_view::npos;
-            EXPECT_EQ(keyPasses(field, code), expected) << "field " << int(id) << ", code " << code;
-        }
-        for (int code : {-1, 256 + '0', 256 + 'A', 0x10000 + 'a'}) {
-            EXPECT_FALSE(keyPasses(field, code)) << "field " << int(id) << ", code " << code;
-        }
+    for (int code = 0; code <= 255; ++code) {
+        const bool expected =
+            code != 0 && kPassing.find(static_cast<char>(code)) != std::string_view::npos;
+        EXPECT_EQ(keyPasses(code), expected) << "code " << code;
+    }
+    for (int code : {-1, 256 + '0', 256 + 'A', 0x10000 + 'a'}) {
+        EXPECT_FALSE(keyPasses(code)) << "code " << code;
     }
 }
 
@@ -58,7 +55,7 @@ TEST(HexFieldRules, ChangeAndClick) {
     for (const Row& row : rows) {
         SCOPED_TRACE(::testing::Message() << "field " << int(row.id) << ", checked " << row.checked
                                           << ", " << row.characters << " characters");
-        const HexFieldSpec& field = hexFieldSpec(row.id);
+        const HexFieldRule& field = hexFieldRule(row.id);
         EXPECT_EQ(flagAfterChange(field, row.checked, row.characters, row.flagBefore),
                   row.flagAfterChange);
         EXPECT_EQ(clickOutcome(field, row.checked, row.characters), row.click);
