@@ -1,7 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
-#include <QMetaEnum>
 #include <QTest>
 #include <optional>
 
@@ -18,21 +17,12 @@ QString focusedControl() {
     return widget ? widget->objectName() : QString();
 }
 
-// Role, name and the labels related to it, as a screen reader gets them. Qt
-// on Linux names a combo box by its text, so there the name set on it counts.
-QString accessibleLine(QWidget* control) {
+// The name a screen reader gets. Qt on Linux names a combo box by its text, which may be empty
+// or anything typed, so there the name set on it counts.
+QString spokenName(QWidget* control) {
     QAccessibleInterface* access = QAccessible::queryAccessibleInterface(control);
-    QString line = control->objectName() + " " +
-                   QMetaEnum::fromType<QAccessible::Role>().valueToKey(access->role()) + " '" +
-                   (access->role() == QAccessible::ComboBox ? control->accessibleName()
-                                                            : access->text(QAccessible::Name)) +
-                   "'";
-    for (const auto& [other, relation] : access->relations(QAccessible::Label)) {
-        if (qobject_cast<QLabel*>(other->object())) {  // beside the page's frame
-            line += " by " + other->object()->objectName();
-        }
-    }
-    return line;
+    return access->role() == QAccessible::ComboBox ? control->accessibleName()
+                                                   : access->text(QAccessible::Name);
 }
 
 }  // namespace
@@ -114,18 +104,24 @@ private slots:
         QVERIFY(!h->window().isVisible());
     }
 
-    // A role, name or label missing for a screen reader; a spoken preview lagging behind.
-    void everyControlHasARoleAndAName() {
-        const QStringList expected = {"Dir2 List 'Folder'",
-                                      "lblName StaticText 'Selected ROM: none'",
-                                      "txtHexx EditableText 'Write address' by Label1",
-                                      "cboDouble ComboBox 'Double Transfer' by lblDouble1",
-                                      "lblscript1 StaticText 'Command preview'"};
-        QStringList actual;
-        for (const QString& row : expected) {
-            actual << accessibleLine(h->find(row.section(' ', 0, 0).toLatin1().constData()));
+    // A control a screen reader announces as nothing or only by its page's caption (an empty
+    // label, a combo box, a list, a hex box), or a spoken preview lagging behind the one on view.
+    void everyControlOnViewHasAName() {
+        h->click("chkHexx");
+        for (const char* frame : {"fraUp", "fraDown"}) {
+            QVERIFY(h->chooseTab(frame == QLatin1String("fraUp") ? 0 : 1));
+            for (QWidget* control : h->find(frame)->findChildren<QWidget*>()) {
+                const bool announced = control->focusPolicy() != Qt::NoFocus ||
+                                       qobject_cast<QLabel*>(control) != nullptr;
+                if (announced && control->isVisible() && !control->objectName().isEmpty() &&
+                    !control->objectName().startsWith("qt_")) {
+                    const QString name = spokenName(control).trimmed();
+                    QVERIFY2(!name.isEmpty() && name != h->text(frame),
+                             qPrintable(control->objectName() + " '" + name + "'"));
+                }
+            }
         }
-        QCOMPARE(actual, expected);
+        QVERIFY(h->chooseTab(0));
         h->click("chkFast");
         auto* preview = QAccessible::queryAccessibleInterface(h->find("lblscript1"));
         QCOMPARE(preview->text(QAccessible::Description), h->text("lblscript1"));

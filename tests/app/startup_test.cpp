@@ -11,11 +11,9 @@
 #include <optional>
 
 #include "ui/file_list.h"
-#include "ui/twips.h"
 #include "window_harness.h"
 
 using quillon::testing::WindowHarness;
-using quillon::ui::twipsRect;
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -23,18 +21,16 @@ private slots:
     void init() { h.emplace(); }
     void cleanup() { h.reset(); }
 
-    // A page's caption, list, switch, place or preview off the layout, or a page off its twin.
-    void firstStartShowsEachPageAsLaidOut() {
+    // A first start with a control switched wrongly, a preview not composed for the start values,
+    // the pages or the view buttons not sharing one place, or a window the user can resize.
+    void firstStartShowsTheUploadPageWithNothingChosen() {
         auto& window = h->open();
-        const QStringList expected = {
-            "fraUp 'Comp to Atari'",
-            "cmdPlay '&Upload Rom' disabled",
-            "cboDouble 'No Double' [No Double|Double |Reverse]",
-            "fraDown 'Atari to Comp' hidden",
-            "cboConType 'TEST' [TEST|7816|7832|7848|78AB|78AC|78S4|78SG|78S9|262K|264K|26F8|"
-            "26E0|26P2|26FA|26F6|26E7|26F4|26F0|26FE|26S8|26S6|26S4|263F]",
-            "Drive1 'Work' fixed [Work|Spare]",
-            "cmdPlay2 '&Dump Rom' disabled"};
+        const QStringList expected = {"fraUp 'Comp to Atari'",
+                                      "cmdPlay '&Upload Rom' disabled",
+                                      "cmdView2 'Click to see atari Files' hidden",
+                                      "chkAlternate2 'Alternate Mode' disabled",
+                                      "fraDown 'Atari to Comp' hidden",
+                                      "cmdPlay2 '&Dump Rom' disabled"};
         QCOMPARE(h->describe(expected), expected);
         QCOMPARE(h->text("lblscript1"), h->native("cartpipe       " + h->workFolder() + "/"));
         QCOMPARE(h->text("lblscript2"), QString("cartpipe        -tTEST "));
@@ -42,18 +38,11 @@ private slots:
         QCOMPARE(files->folder() + "|" + files->pattern(),
                  h->native(h->workFolder()) + "|*.bin;*.a78");
         QVERIFY(h->messages.isEmpty() && h->launcher.started.empty());
-        QCOMPARE(window.windowTitle(), QString("Quillon 2.5"));
-        QCOMPARE(window.size(), quillon::ui::twipsSize(5730, 5790));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        auto* tabs = h->find<QTabBar>("tabTrans");
-        QCOMPARE(tabs->tabText(0) + "|" + tabs->tabText(1),
-                 QString("Upload to  Atari|Download from Atari"));
-        QVERIFY(tabs->currentIndex() == 0 && h->find("fraUp")->isVisible());
+        QVERIFY(h->find<QTabBar>("tabTrans")->currentIndex() == 0 && h->find("fraUp")->isVisible());
         QCOMPARE(h->find("fraDown")->geometry(), h->find("fraUp")->geometry());
         QCOMPARE(h->find("cmdView2")->geometry(), h->find("cmdView1")->geometry());
-        QCOMPARE(h->find("fraUp")->geometry(), twipsRect(180, 480, 5415, 5115));
-        QCOMPARE(h->find("flbOpen")->geometry(), twipsRect(360, 1860, 2175, 1065));
-        QCOMPARE(h->find("txtShortHexx")->geometry(), twipsRect(1740, 3720, 855, 315));
+        QVERIFY(window.rect().contains(h->find("fraUp")->geometry()));
     }
 
     // A restore touching the unsaved page, or bypassing the handlers (out of step, focus moved).

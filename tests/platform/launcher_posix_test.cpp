@@ -9,6 +9,7 @@
 #include <thread>
 #include <tuple>
 
+#include "hostile_texts.h"
 #include "platform/launcher.h"
 #include "stand_in_test.h"
 
@@ -74,10 +75,8 @@ protected:
 
 // Catches a text run, expanded or split by a shell, an empty one lost, one cut short at a NUL.
 TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
-    for (const std::string text :
-         {"$(:>marker)", "`:>marker`", "x;:>marker", "x&:>marker&", "x|:>marker",
-          "x' ; :>marker ; '", "x\" ; :>marker ; \"", "x\n:>marker", "*", "-rf", "$HOME ${PATH} ~",
-          "Ünïcødé 日本", " blanks ", "a\\b\\", ""}) {
+    for (const HostileText& hostile : kHostileTexts) {
+        const std::string& text = hostile.text;
         SCOPED_TRACE(text);
         const command::TransferCommand command{
             {"", "", "", "", "", "-n" + text, "-w" + text, "-t" + text}, text};

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "hostile_texts.h"
 #include "platform/launcher.h"
 #include "stand_in_test.h"
 
@@ -67,13 +68,20 @@ protected:
 // Catches a field split, altered or run by cmd.exe, also by a batch file re-reading it with %*,
 // and a field cmd.exe cannot pass started instead of refused with the reason for the user.
 TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
-    const command::TransferCommand commands[] = {
-        {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"},
-        {{"", "", "", "", "", "-w"}, ""},
-        {{"-tA&echo>marker", "-w1|echo>marker", "-n(x)^", "-t a;b,c=d ", "-t*?;,=@", "--help"},
-         "C:\\a&echo>marker&\\-x.bin"},
-        {{"-a", "", "", "", "", "-tÜnï日本", "-ta\\"}, "C:\\Ünï\\日本\\"},
-    };
+    std::vector<command::TransferCommand> commands = {
+        {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\My Roms\\Space Game.a78"}};
+    // Four texts a command (bank, write address, code, file): each start costs wine a second.
+    std::vector<std::string> texts;
+    for (const HostileText& hostile : kHostileTexts) {
+        if (!hostile.refusedOnWindows) {
+            texts.push_back(hostile.text);
+        }
+    }
+    for (std::size_t at = 0; at < texts.size(); at += 4) {
+        const auto text = [&](std::size_t offset) { return texts[(at + offset) % texts.size()]; };
+        commands.push_back(
+            {{"", "", "", "", "", "-n" + text(0), "-w" + text(1), "-t" + text(2)}, text(3)});
+    }
     for (const bool throughBatch : {false, true}) {
         if (throughBatch) {
             fs::create_directory(folder_ / "batch");
