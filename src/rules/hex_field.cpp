@@ -7,9 +7,9 @@ namespace quillon::rules {
 namespace {
 
 // The write addresses are four hex digits, the bank number two. Switching
-// the bank number on moves the focus into its box and switching a write
-// address on leaves it on the check box: the options have always behaved
-// so, and keyboard users rely on where the focus lands.
+// the bank number on moves the focus into its box, while switching a write
+// address on leaves it on the check box: that is how the options have
+// always behaved, and users who know the program expect it.
 constexpr std::array<HexFieldRule, 3> kHexFields = {{
     {HexFieldId::UploadWrite, 4, false},
     {HexFieldId::DumpWrite, 4, false},
