@@ -45,6 +45,7 @@ public:
         while (start < size && has(start, kBlank)) ++start;
         line.equals = kNone;
         bool inQuotes = false;
+        std::size_t escapeEnd = kNone;
         std::size_t i = start;
         while (i < size) {
             while (i < size && !has(i, kSpecial)) ++i;
@@ -55,7 +56,7 @@ public:
             } else if (c == '\\') {
                 const bool pair = i + 1 < size && ((text_[i] == '\n' && text_[i + 1] == '\r') ||
                                                    (text_[i] == '\r' && text_[i + 1] == '\n'));
-                i = std::min(size, i + (pair ? 2 : 1));
+                i = escapeEnd = std::min(size, i + (pair ? 2 : 1));
             } else if (c == '"') {
                 inQuotes = !inQuotes;
             } else if (c == ';' && i == start + 1) {
@@ -70,8 +71,15 @@ public:
         at_ = i;
         line.start = start;
         line.end = i;
-        return i > start;
+        if (i == start) return false;
+        endsOpen_ = i == size && (inQuotes || escapeEnd == size);
+        return true;
     }
+
+    // Whether the last line ran to the end of the text inside quotes, or
+    // with a backslash that took the last bytes: what follows the text would
+    // then go on that line, not start a new one.
+    bool endsOpen() const { return endsOpen_; }
 
 private:
     bool has(std::size_t at, unsigned char trait) const {
@@ -80,6 +88,7 @@ private:
 
     std::string_view text_;
     std::size_t at_;
+    bool endsOpen_ = false;
 };
 
 std::string_view trimmed(std::string_view text) {
@@ -105,9 +114,10 @@ std::optional<std::string> headerSection(std::string_view line) {
 }
 
 // Calls `onHeader(line)` for each header of `section` and `onKey(line, key)`
-// for each of its key lines, in the order of the file.
+// for each of its key lines, in the order of the file; returns whether the
+// file ends open (Lines::endsOpen).
 template <typename OnHeader, typename OnKey>
-void walkSection(std::string_view file, std::string_view section, OnHeader onHeader, OnKey onKey) {
+bool walkSection(std::string_view file, std::string_view section, OnHeader onHeader, OnKey onKey) {
     Lines lines(file);
     Line line;
     bool inSection = false;
@@ -121,6 +131,7 @@ void walkSection(std::string_view file, std::string_view section, OnHeader onHea
             onKey(line, unescapeIniKey(trimmed(file.substr(line.start, line.equals - line.start))));
         }
     }
+    return lines.endsOpen();
 }
 
 // The line end of the file's first line, or `fallback` in a file of one line.
@@ -149,11 +160,16 @@ SectionTexts readIniSection(std::string_view file, std::string_view section) {
     return texts;
 }
 
-std::optional<std::string> withIniSection(std::string_view file, std::string_view section,
-                                          const SectionTexts& texts, std::string_view lineEnd) {
+// Rewriting a key's line keeps what follows it as it was read, and keys
+// added after the text line of the section's last key start a line of their
+// own; only text added at the very end of a file that ends open would be
+// taken into its last line.
+std::optional<std::vector<IniEdit>> iniSectionEdits(std::string_view file, std::string_view section,
+                                                    const SectionTexts& texts,
+                                                    std::string_view lineEnd) {
     std::vector<std::optional<Line>> defined(texts.size());
     std::optional<std::size_t> lastLineEnd;  // of the section's last header or key
-    walkSection(
+    const bool endsOpen = walkSection(
         file, section, [&](const Line& line) { lastLineEnd = line.end; },
         [&](const Line& line, const std::string& key) {
             lastLineEnd = line.end;
@@ -161,13 +177,9 @@ std::optional<std::string> withIniSection(std::string_view file, std::string_vie
                 if (texts[i].first == key) defined[i] = line;
             }
         });
-    const std::string_view eol = lineEndOf(file, lineEnd);
+    const std::string eol(lineEndOf(file, lineEnd));
 
-    struct Edit {
-        std::size_t from, to;
-        std::string text;
-    };
-    std::vector<Edit> edits;
+    std::vector<IniEdit> edits;
     std::string added;
     for (std::size_t i = 0; i < texts.size(); ++i) {
         std::string entry = escapeIniKey(texts[i].first) + '=' + escapeIniText(texts[i].second);
@@ -177,38 +189,27 @@ std::optional<std::string> withIniSection(std::string_view file, std::string_vie
             (added += entry) += eol;
         }
     }
+    const std::size_t end = file.size();
+    const bool lastLineRewritten = std::any_of(
+        edits.begin(), edits.end(), [end](const IniEdit& edit) { return edit.to == end; });
     if (!lastLineEnd) {  // after a blank line, as QSettings separates sections
-        const bool empty = file.size() <= (file.starts_with(kByteOrderMark) ? 3 : 0);
+        const bool empty = end <= (file.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0);
         const bool open = !empty && file.back() != '\n' && file.back() != '\r';
-        std::string block = std::string(open ? eol : "") + std::string(empty ? "" : eol);
-        edits.push_back({file.size(), file.size(), block + sectionHeader(section, eol) + added});
+        edits.push_back(
+            {end, end,
+             (open ? eol : "") + (empty ? "" : eol) + sectionHeader(section, eol) + added});
     } else if (!added.empty()) {  // after the text line that holds the last key
         const std::size_t next = file.find_first_of("\r\n", *lastLineEnd);
-        if (next == kNone) {
-            edits.push_back({file.size(), file.size(), std::string(eol) + added});
-        } else {
-            const std::size_t after = next + (file.compare(next, 2, "\r\n") == 0 ? 2 : 1);
-            edits.push_back({after, after, std::move(added)});
-        }
+        const std::size_t after =
+            next == kNone ? end : next + (file.compare(next, 2, "\r\n") == 0 ? 2 : 1);
+        edits.push_back({after, after, (next == kNone ? eol : "") + added});
+    }
+    if (endsOpen && !lastLineRewritten && !edits.empty() && edits.back().from == end) {
+        return std::nullopt;
     }
     std::sort(edits.begin(), edits.end(),
-              [](const Edit& a, const Edit& b) { return a.from < b.from; });
-
-    std::string out;
-    out.reserve(file.size() + 64 * texts.size());
-    std::size_t at = 0;
-    for (const Edit& edit : edits) {
-        out.append(file.substr(at, edit.from - at)).append(edit.text);
-        at = edit.to;
-    }
-    out.append(file.substr(at));
-    // A file that ends inside quotes or after a backslash would take what
-    // was added for part of its last value.
-    const SectionTexts stored = readIniSection(out, section);
-    const bool whole = std::all_of(texts.begin(), texts.end(), [&](const auto& text) {
-        return textOf(stored, text.first) == text.second;
-    });
-    return whole ? std::optional(std::move(out)) : std::nullopt;
+              [](const IniEdit& a, const IniEdit& b) { return a.from < b.from; });
+    return edits;
 }
 
 }  // namespace quillon::settings

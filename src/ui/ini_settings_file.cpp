@@ -53,17 +53,37 @@ std::string_view view(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// The file's text; empty when it is not there, nothing when it cannot be read.
+// The file's text; empty when it is not there, nothing when it cannot be
+// read. Read straight into memory the system fills: a large file's text is
+// neither copied nor cleared first.
 std::optional<QByteArray> contents(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         return file.exists() ? std::nullopt : std::optional(QByteArray());
     }
-    QByteArray text = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
+    QByteArray text;
+    text.resize(file.size());
+    const qint64 read = file.read(text.data(), text.size());
+    if (read < 0 || !file.atEnd()) {
         return std::nullopt;
     }
+    text.resize(read);
     return text;
+}
+
+// The file's text with the edits made, written piece by piece.
+bool writeEdited(QSaveFile& out, std::string_view text,
+                 const std::vector<settings::IniEdit>& edits) {
+    const auto put = [&out](std::string_view piece) {
+        return out.write(piece.data(), static_cast<qint64>(piece.size())) ==
+               static_cast<qint64>(piece.size());
+    };
+    std::size_t at = 0;
+    for (const settings::IniEdit& edit : edits) {
+        if (!put(text.substr(at, edit.from - at)) || !put(edit.text)) return false;
+        at = edit.to;
+    }
+    return put(text.substr(at));
 }
 
 }  // namespace
@@ -107,17 +127,15 @@ std::string IniSettingsFile::writeSection(std::string_view section,
     if (!before) {
         return file + " could not be read; it was left untouched.";
     }
-    const std::optional<std::string> after =
-        settings::withIniSection(view(*before), section, texts, kLineEnd);
-    if (!after) {
+    const auto edits = settings::iniSectionEdits(view(*before), section, texts, kLineEnd);
+    if (!edits) {
         return file +
                " ends in an unfinished value (an open quote or a trailing backslash); "
                "it was left untouched.";
     }
     QSaveFile out(path_);
-    const auto size = static_cast<qint64>(after->size());
     if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        out.write(after->data(), size) != size || !out.commit()) {
+        !writeEdited(out, view(*before), *edits) || !out.commit()) {
         return unwritten;
     }
     return {};

@@ -33,7 +33,7 @@ namespace {
 UserSettingsStore storeIn(const QString& folder) {
 #ifdef _WIN32
     QFile marker(folder + "/Quillon.ini");
-    if (!marker.exists()) marker.open(QIODevice::WriteOnly);
+    if (!marker.exists() && QDir().mkpath(folder)) marker.open(QIODevice::WriteOnly);
     return UserSettingsStore(folder);
 #else
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder));
@@ -165,6 +165,9 @@ private slots:
         QCOMPARE(QString::fromStdString(refusal), QString());
         QVERIFY(bytesOf(fileIn(temp_->path())) ==
                 foreign + "[Upload]\nchkFast=True\ncboLPT=Port 2\n" + after);
+        QSettings theirs(fileIn(temp_->path()), QSettings::IniFormat);
+        QCOMPARE(theirs.value("Upload/chkFast").toString() + theirs.value("After/x").toString(),
+                 "True1");
     }
 
 #ifndef _WIN32
