@@ -23,6 +23,9 @@ Figure startUpFigure(const Workspace& workspace);
 Figure startUpAgainstControlsFigure(const Workspace& workspace, bool uploadOnView);
 Figure writeAddressKeyFigure(const Workspace& workspace);
 Figure previewCompositionFigure();
+// One Save of the upload page into a settings file that holds another
+// program's 50 MB section, against reading and writing that file once.
+Figure settingsSaveFigure(const Workspace& workspace);
 
 // Peak resident memory (kB) of a child process that shows the window on the
 // big folder, or the bare window; -1 when the child failed.

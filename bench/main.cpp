@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     results.push_back(runFigure(startUpAgainstControlsFigure(workspace, false), kRounds));
     results.push_back(runFigure(writeAddressKeyFigure(workspace), kRounds));
     results.push_back(runFigure(previewCompositionFigure(), kRounds));
+    results.push_back(runFigure(settingsSaveFigure(workspace), kRounds));
 
     const long windowKb = peakMemoryOfChild(workspace, true);
     const long bareKb = peakMemoryOfChild(workspace, false);

@@ -8,7 +8,7 @@
 #include "app/frm_game_loader.h"
 #include "platform/launcher.h"
 #include "ui/drive_source.h"
-#include "ui/qsettings_store.h"
+#include "ui/user_settings_store.h"
 
 namespace quillon::bench {
 
@@ -19,7 +19,7 @@ public:
     app::frmGameLoader& window() { return *window_; }
 
 private:
-    ui::QSettingsStore store_;
+    ui::UserSettingsStore store_;
     std::unique_ptr<platform::ToolLauncher> launcher_;
     std::unique_ptr<ui::DriveSource> drives_;
     std::unique_ptr<app::frmGameLoader> window_;

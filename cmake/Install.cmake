@@ -63,4 +63,8 @@ if(WIN32)
   # them as LICENSE.txt.
   install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
   install(FILES ${quillon_packaging_dir}/THIRD-PARTY-NOTICES.txt DESTINATION .)
+  # How to use the folder, with the line ends Notepad has always shown.
+  configure_file(${quillon_packaging_dir}/windows/README.txt.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+  install(FILES ${CMAKE_CURRENT_BINARY_DIR}/README.txt DESTINATION .)
 endif()

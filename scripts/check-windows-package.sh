@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes the Windows ZIP and installer from a Windows build with the window,
-# and checks the ZIP the way a user meets it: these files and no others,
-# every DLL that any of them needs either among them or Windows' own, the
-# icon and version resources in quillon.exe, and quillon.exe, unpacked into a
-# fresh folder, started under wine with no Qt of the build machine on the
-# search path, stays up. Where wine can run a 32-bit program it then runs
+# and checks the ZIP the way a user meets it: these files and no others, a
+# README.txt with Windows line ends that says where cartpipe.exe goes and
+# how to make the copy portable, every DLL that any of them needs either
+# among them or Windows' own, the icon and version resources in quillon.exe,
+# and quillon.exe, unpacked into a fresh folder, started under wine with no
+# Qt of the build machine on the search path, stays up. Where wine can run a 32-bit program it then runs
 # the installer too: install, upgrade and uninstall, in a prefix of its own.
 #
 # Usage: scripts/check-windows-package.sh [Windows build folder, default build/windows]
@@ -40,6 +41,7 @@ expected="$name/LICENSE.txt
 $name/Qt6Core.dll
 $name/Qt6Gui.dll
 $name/Qt6Widgets.dll
+$name/README.txt
 $name/THIRD-PARTY-NOTICES.txt
 $name/libgcc_s_seh-1.dll
 $name/libstdc++-6.dll
@@ -56,6 +58,14 @@ $(diff <(echo "$expected") <(echo "$files") || true)"
 
 unzip -q "$build/package/$name.zip" -d "$scratch/user"
 folder=$scratch/user/$name
+
+step "checking README.txt: Windows line ends, and what a user must know"
+readme=$folder/README.txt
+[[ -z $(grep -v $'\r$' "$readme") ]] || fail "README.txt has lines without Windows line ends"
+# Where the tool goes, how to make the copy portable, what the installer adds.
+for told in 'cartpipe.exe' 'beside quillon.exe' 'Quillon.ini' "Quillon-$version-win64.exe" 'Start-menu'; do
+    grep -qF "$told" "$readme" || fail "README.txt does not mention $told"
+done
 
 step "checking that every DLL needed is in the folder or part of Windows"
 system32=$WINEPREFIX/drive_c/windows/system32

@@ -6,7 +6,7 @@
 #include "platform/launcher.h"
 #include "settings/identity.h"
 #include "ui/drive_source.h"
-#include "ui/qsettings_store.h"
+#include "ui/user_settings_store.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
     const QString rom = quillon::app::romArgument(QApplication::arguments());
     quillon::app::leaveUnlistableStartFolder();
 
-    quillon::ui::QSettingsStore store;
+    quillon::ui::UserSettingsStore store;
     const std::unique_ptr<quillon::platform::ToolLauncher> launcher =
         quillon::platform::makeSystemLauncher();
     const std::unique_ptr<quillon::ui::DriveSource> drives = quillon::ui::makeSystemDriveSource();

@@ -13,16 +13,15 @@ constexpr std::string_view kSavedMarker = "Yes";
 constexpr std::string_view kUploadMarker = "Load";
 constexpr std::string_view kDumpMarker = "Load2";
 
-// Writes into one section; a refused write is passed over so that the rest
-// of the page, and above all its marker, still gets saved.
+// Gathers a page's keys in the order they are written, for one write of
+// the whole section.
 class SectionWriter {
 public:
-    SectionWriter(SettingsStore& store, std::string_view section)
-        : store_(store), section_(section) {}
+    void text(std::string_view key, const std::string& value) { texts_.emplace_back(key, value); }
 
-    void text(std::string_view key, const std::string& value) { write(key, value); }
-
-    void check(std::string_view key, bool checked) { write(key, checked ? kTrue : kFalse); }
+    void check(std::string_view key, bool checked) {
+        texts_.emplace_back(key, checked ? kTrue : kFalse);
+    }
 
     // A hex text is kept only for an option that is on; the text saved
     // earlier stays in the store otherwise, unread.
@@ -34,37 +33,34 @@ public:
         }
     }
 
-    void marker(std::string_view key) { write(key, kSavedMarker); }
+    void marker(std::string_view key) { texts_.emplace_back(key, kSavedMarker); }
 
-    // What to tell the user; empty when every write was stored.
-    std::string refusal() && { return std::move(refusal_); }
-
-private:
-    // Only the first refusal is told: the later ones have the same cause.
-    void write(std::string_view key, std::string_view value) {
-        if (!store_.write(kApplication, section_, key, value) && refusal_.empty()) {
-            const std::string reason = store_.refusalReason();
-            refusal_ = "The settings could not be saved. " +
-                       (reason.empty() ? std::string("The settings store refused them.") : reason);
-        }
+    // What to tell the user when the store refused the section; empty when
+    // it was stored.
+    std::string save(SettingsStore& store, std::string_view section) && {
+        const std::string reason = store.writeSection(section, texts_);
+        return reason.empty() ? reason : "The settings could not be saved. " + reason;
     }
 
-    SettingsStore& store_;
-    std::string_view section_;
-    std::string refusal_;
+private:
+    SectionTexts texts_;
 };
 
 // Reads one section back into the options, key for key as they were written.
 class SectionReader {
 public:
     SectionReader(const SettingsStore& store, std::string_view section)
-        : store_(store), section_(section) {}
+        : texts_(store.readSection(section)) {}
 
-    bool saved(std::string_view markerKey) const { return read(markerKey) == kSavedMarker; }
+    bool saved(std::string_view markerKey) const {
+        return textOf(texts_, markerKey) == kSavedMarker;
+    }
 
-    void text(std::string_view key, std::string& value) const { value = read(key); }
+    void text(std::string_view key, std::string& value) const { value = textOf(texts_, key); }
 
-    void check(std::string_view key, bool& checked) const { checked = read(key) == kTrue; }
+    void check(std::string_view key, bool& checked) const {
+        checked = textOf(texts_, key) == kTrue;
+    }
 
     void hexField(std::string_view checkKey, std::string_view textKey, bool& on,
                   std::string& value) const {
@@ -75,12 +71,7 @@ public:
     }
 
 private:
-    std::string read(std::string_view key) const {
-        return store_.read(kApplication, section_, key);
-    }
-
-    const SettingsStore& store_;
-    std::string_view section_;
+    const SectionTexts texts_;
 };
 
 // Each page's keys, in the order they are written and read. Saving and
@@ -111,20 +102,20 @@ void dumpKeys(Section& section, Options&& options) {
 
 }  // namespace
 
-// The marker goes last: a page counts as saved only once its save has run
-// to the end.
+// The marker goes last: a store that writes key by key (the registry) has
+// then written the whole page before the page counts as saved.
 std::string saveUpload(SettingsStore& store, const UploadOptions& options) {
-    SectionWriter section(store, kUploadSection);
+    SectionWriter section;
     uploadKeys(section, options);
     section.marker(kUploadMarker);
-    return std::move(section).refusal();
+    return std::move(section).save(store, kUploadSection);
 }
 
 std::string saveDump(SettingsStore& store, const DumpOptions& options) {
-    SectionWriter section(store, kDumpSection);
+    SectionWriter section;
     dumpKeys(section, options);
     section.marker(kDumpMarker);
-    return std::move(section).refusal();
+    return std::move(section).save(store, kDumpSection);
 }
 
 std::optional<UploadOptions> loadUpload(const SettingsStore& store) {

@@ -12,10 +12,9 @@ namespace quillon::settings {
 using command::DumpOptions;
 using command::UploadOptions;
 
-// Write the page's keys in order, the marker last; a refused write is
-// skipped and the save goes on. A hex text is written only while its box is
-// checked. Returns what to tell the user when any write was refused (the
-// first refusal's reason), empty when all were stored.
+// Write the page's keys as one section, in order, the marker last; a hex
+// text is written only while its box is checked. Returns what to tell the
+// user when the store refused them, empty when they were stored.
 std::string saveUpload(SettingsStore& store, const UploadOptions& options);
 std::string saveDump(SettingsStore& store, const DumpOptions& options);
 

@@ -2,31 +2,44 @@
 
 #include <string>
 #include <string_view>
-
-#include "settings/identity.h"
+#include <utility>
+#include <vector>
 
 namespace quillon::settings {
 
-inline constexpr std::string_view kApplication = kProgramName;
 inline constexpr std::string_view kUploadSection = "Upload";
 inline constexpr std::string_view kDumpSection = "Dump";
 
-// A per-user, persistent store of texts under application, section and key.
+// The keys of one section with their texts, in the order they are written
+// or were found.
+using SectionTexts = std::vector<std::pair<std::string, std::string>>;
+
+// The text under `key`: the last one when the key comes more than once (a
+// hand-edited file), the empty text when it is not there.
+inline std::string textOf(const SectionTexts& texts, std::string_view key) {
+    for (auto each = texts.rbegin(); each != texts.rend(); ++each) {
+        if (each->first == key) {
+            return each->second;
+        }
+    }
+    return {};
+}
+
+// This user's persistent store of texts, in sections of keys. A section is
+// read and written whole, so that a page is saved in one step: either every
+// key of it is stored, or none is.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
 
-    // The stored text, or the empty text when there is none or it cannot be read.
-    virtual std::string read(std::string_view application, std::string_view section,
-                             std::string_view key) const = 0;
+    // Every key of the section with its text; none when there is no such
+    // section or the store cannot be read.
+    virtual SectionTexts readSection(std::string_view section) const = 0;
 
-    // Stores the text; false when the store refused it.
-    virtual bool write(std::string_view application, std::string_view section, std::string_view key,
-                       std::string_view value) = 0;
-
-    // Why the last refused write was refused, in words for the user; empty
-    // when the store cannot tell.
-    virtual std::string refusalReason() const { return {}; }
+    // Stores the texts under their keys, keeping every other key and
+    // section as it is. Empty when stored; otherwise why not, in words for
+    // the user.
+    virtual std::string writeSection(std::string_view section, const SectionTexts& texts) = 0;
 };
 
 }  // namespace quillon::settings

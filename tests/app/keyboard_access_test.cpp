@@ -6,6 +6,8 @@
 
 #include "window_harness.h"
 
+using quillon::settings::textOf;
+
 namespace {
 
 // The named control holding the focus (a tab bar, edit field or viewport answers for it).
@@ -81,15 +83,15 @@ private slots:
         h->type("txtHexx", "80");
         h->replaceText("cboType", "linear");
         QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(h->store.read("Quillon", "Upload", "Load"), std::string("Yes"));
-        QCOMPARE(h->store.read("Quillon", "Dump", "Load2"), std::string());
+        QTRY_COMPARE(textOf(h->store.readSection("Upload"), "Load"), std::string("Yes"));
+        QCOMPARE(textOf(h->store.readSection("Dump"), "Load2"), std::string());
         QVERIFY(h->chooseTab(1));
         h->replaceText("cboConType", "26FA");
         h->click("chkAlternate2");
         h->click("chkShortHexx");
         h->type("txtShortHexx", "0A");
         QTest::keyClick(&h->window(), Qt::Key_S, Qt::AltModifier);
-        QTRY_COMPARE(h->store.read("Quillon", "Dump", "Load2"), std::string("Yes"));
+        QTRY_COMPARE(textOf(h->store.readSection("Dump"), "Load2"), std::string("Yes"));
         const QStringList saved = h->savedOptions();
         h->click("chkHexx2");  // changes neither Save nor Exit may keep
         QVERIFY(h->chooseTab(0));

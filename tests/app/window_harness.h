@@ -12,7 +12,7 @@
 #include "platform/launcher.h"
 #include "support/test_registry_key.h"
 #include "ui/drive_source.h"
-#include "ui/qsettings_store.h"
+#include "ui/user_settings_store.h"
 
 namespace quillon::testing {
 
@@ -73,7 +73,7 @@ public:
     bool openFolder(const char* list, const QString& name) { return clickEntry(list, name, true); }
     bool chooseTab(int index);
 
-    ui::QSettingsStore store;
+    ui::UserSettingsStore store;
     RecordingLauncher launcher;
     TestDrives drives;
     QStringList messages;  // every box shown, in order

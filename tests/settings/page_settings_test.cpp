@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,31 +11,23 @@
 namespace quillon::settings {
 namespace {
 
-// A store in memory that logs its writes as "key=value|..." and refuses the keys it is told.
+// A store in memory that logs each section write as "key=value|..." and refuses all when told.
 struct MemoryStore : SettingsStore {
-    static std::string at(std::string_view application, std::string_view section,
-                          std::string_view key) {
-        return std::string(application) + "/" + std::string(section) + "/" + std::string(key);
+    SectionTexts readSection(std::string_view section) const override {
+        const auto found = sections.find(std::string(section));
+        return found == sections.end() ? SectionTexts() : found->second;
     }
-    std::string read(std::string_view application, std::string_view section,
-                     std::string_view key) const override {
-        const auto found = values.find(at(application, section, key));
-        return found == values.end() ? std::string() : found->second;
-    }
-    bool write(std::string_view application, std::string_view section, std::string_view key,
-               std::string_view value) override {
-        if (refused.contains(std::string(key))) {
-            reason = reason.empty() ? std::string(key) + " refused." : reason;
-            return false;
+    std::string writeSection(std::string_view section, const SectionTexts& texts) override {
+        if (!refusal.empty()) return refusal;
+        writes.clear();
+        for (const auto& [key, value] : texts) {
+            sections[std::string(section)].emplace_back(key, value);
+            writes += (writes.empty() ? "" : "|") + key + "=" + value;
         }
-        values[at(application, section, key)] = value;
-        writes += (writes.empty() ? "" : "|") + std::string(key) + "=" + std::string(value);
-        return true;
+        return {};
     }
-    std::string refusalReason() const override { return reason; }
-    std::map<std::string, std::string> values;
-    std::set<std::string> refused;
-    std::string reason;
+    std::map<std::string, SectionTexts> sections;
+    std::string refusal;
     std::string writes;
 };
 
@@ -71,45 +62,48 @@ TEST(PageSettings, SavedOneAfterTheOtherThenRestored) {
     const auto saveRows = [](const auto& rows, auto save, auto load, auto otherLoad) {
         MemoryStore store;
         for (const auto& row : rows) {
-            store.writes = "";
-            save(store, row.options);
+            EXPECT_EQ(save(store, row.options), "");
             EXPECT_EQ(store.writes, row.writes);
             EXPECT_EQ(load(store), row.restored);
             EXPECT_FALSE(otherLoad(store));
         }
-        return store.values;
+        return store.sections;
     };
-    EXPECT_EQ(saveRows(uploads, saveUpload, loadUpload, loadDump)["Quillon/Upload/txtHexx"], "12");
-    auto dumped = saveRows(dumps, saveDump, loadDump, loadUpload);
-    EXPECT_EQ(dumped["Quillon/Dump/txtHexx2"] + dumped["Quillon/Dump/txtShortHexx"], "C0001F");
+    EXPECT_EQ(textOf(saveRows(uploads, saveUpload, loadUpload, loadDump)["Upload"], "txtHexx"),
+              "12");
+    auto dumped = saveRows(dumps, saveDump, loadDump, loadUpload)["Dump"];
+    EXPECT_EQ(textOf(dumped, "txtHexx2") + textOf(dumped, "txtShortHexx"), "C0001F");
 }
 
-// A refused write is passed over and the save goes on to its marker; the key reads as missing;
-// the save tells the first refusal's reason.
-TEST(PageSettings, RefusedWritesAreSkippedAndTold) {
+// A refusal that is not told, or a page that counts as saved after one.
+TEST(PageSettings, RefusedSaveIsToldAndLeavesThePageUnsaved) {
     MemoryStore store;
-    store.refused = {"chkHexx", "cboLPT"};
+    store.refusal = "The disk is full.";
     EXPECT_EQ(saveUpload(store, {true, true, "8000", "Reverse", "Port 2", "Linear"}),
-              "The settings could not be saved. chkHexx refused.");
-    EXPECT_EQ(store.writes, "chkFast=True|txtHexx=8000|cboDouble=Reverse|cboType=Linear|Load=Yes");
-    EXPECT_EQ(loadUpload(store), (UploadOptions{true, false, "", "Reverse", "", "Linear"}));
+              "The settings could not be saved. The disk is full.");
+    EXPECT_FALSE(loadUpload(store));
 }
 
 // Catches a marker or box value read loosely, and a hex text restored under an unchecked box.
 TEST(PageSettings, WrongCaseOrBlanksInMarkersAndValues) {
     for (const char* marker : {"yes", "YES", "Yes ", " Yes", "True", ""}) {
         MemoryStore store;
-        store.values = {{"Quillon/Upload/Load", marker}, {"Quillon/Dump/Load2", marker}};
+        store.sections = {{"Upload", {{"Load", marker}}}, {"Dump", {{"Load2", marker}}}};
         EXPECT_TRUE(!loadUpload(store) && !loadDump(store)) << marker;
     }
     for (const std::string value : {"true", "TRUE", "True ", "1", "Yes", ""}) {
         SCOPED_TRACE('"' + value + '"');
         MemoryStore store;
-        store.values = {{"Quillon/Upload/Load", "Yes"},       {"Quillon/Upload/chkFast", value},
-                        {"Quillon/Upload/chkHexx", value},    {"Quillon/Upload/txtHexx", "8000"},
-                        {"Quillon/Dump/Load2", "Yes"},        {"Quillon/Dump/chkAlternate2", value},
-                        {"Quillon/Dump/chkHexx2", value},     {"Quillon/Dump/txtHexx2", "C000"},
-                        {"Quillon/Dump/chkShortHexx", value}, {"Quillon/Dump/txtShortHexx", "1F"}};
+        store.sections = {
+            {"Upload",
+             {{"Load", "Yes"}, {"chkFast", value}, {"chkHexx", value}, {"txtHexx", "8000"}}},
+            {"Dump",
+             {{"Load2", "Yes"},
+              {"chkAlternate2", value},
+              {"chkHexx2", value},
+              {"txtHexx2", "C000"},
+              {"chkShortHexx", value},
+              {"txtShortHexx", "1F"}}}};
         EXPECT_EQ(loadUpload(store), UploadOptions{});
         EXPECT_EQ(loadDump(store), DumpOptions{});
     }

@@ -6,7 +6,7 @@
 #include <QUuid>
 #include <string>
 
-#include "ui/qsettings_store.h"
+#include "ui/user_settings_store.h"
 
 namespace quillon::testing {
 

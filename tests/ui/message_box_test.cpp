@@ -1,0 +1,41 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "ui/message_box.h"
+
+using quillon::ui::setMessageHook;
+using quillon::ui::showMessage;
+
+class MessageBoxTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A hook that still opens a box; a box that is not modal, not captioned
+    // "Quillon" or has more than OK (closed by the keyboard from its loop).
+    void messagesGoToTheHookOrAModalOkBox() {
+        QStringList seen;
+        setMessageHook([&seen](const QString& text) {
+            seen << text << (QApplication::activeModalWidget() ? "box" : "no box");
+        });
+        showMessage(nullptr, "Drive not ready");
+        setMessageHook({});
+        QWidget window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTimer::singleShot(0, this, [&seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seen << box->windowTitle() << box->text()
+                 << (box->standardButtons() == QMessageBox::Ok ? "OK only" : "other buttons");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        showMessage(&window, "Please select an atari file only!");
+        QCOMPARE(seen, QStringList({"Drive not ready", "no box", "Quillon",
+                                    "Please select an atari file only!", "OK only"}));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+};
+
+QTEST_MAIN(MessageBoxTest)
+#include "message_box_test.moc"
