@@ -4,9 +4,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <map>
 #include <memory>
 #include <optional>
-#include <tuple>
 #include <utility>
 
 #include "hostile_texts.h"
@@ -200,57 +200,49 @@ TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
     }
 }
 
-// Catches a wrong preference or convention, a missing shell after the tool, a terminal that
-// cannot start or ends at once with an error hiding the next one, and a start without any that
-// says nothing.
+// Catches a wrong preference or a wrong way of handing over the command (each way a terminal may
+// take it, once), a missing shell after the tool, a terminal that cannot start or ends at once
+// with an error hiding the next one, and a start without any that says nothing.
 TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
-    // In order of preference, each with the way its documentation says it takes a command.
-    const std::vector<std::tuple<std::string, std::string, bool>> terminals = {
-        {"xdg-terminal-exec", "", false},
-        {"users-own", "-e", false},
-        {"x-terminal-emulator", "-e", false},
-        {"kgx", "--", false},
-        {"ptyxis", "--", false},
-        {"gnome-terminal", "--", false},
-        {"konsole", "-e", false},
-        {"xfce4-terminal", "-x", false},
-        {"mate-terminal", "-x", false},
-        {"qterminal", "-e", false},
-        {"lxterminal", "-e", true},
-        {"tilix", "-e", true},
-        {"terminator", "-x", false},
-        {"alacritty", "-e", false},
-        {"kitty", "", false},
-        {"foot", "", false},
-        {"wezterm", "start --", false},
-        {"urxvt", "-e", false},
-        {"xterm", "-e", false}};
+    // The way each terminal's documentation says it takes a command.
+    const std::map<std::string, std::pair<std::string, bool>> conventions = {
+        {"xdg-terminal-exec", {"", false}},
+        {"users-own", {"-e", false}},
+        {"x-terminal-emulator", {"-e", false}},
+        {"gnome-terminal", {"--", false}},
+        {"xfce4-terminal", {"-x", false}},
+        {"wezterm", {"start --", false}},
+        {"tilix", {"-e", true}},
+        {"xterm", {"-e", false}}};
     enum class First { Runs, NotExecutable, CannotStart, DiesAtOnce };
     struct Row {
-        std::vector<std::size_t> present;  // indexes into `terminals`, the first one first
+        std::vector<std::string> present;  // the first one handled as `first` says
         First first;
-        std::optional<std::size_t> chosen;
+        std::string chosen;  // none: no terminal runs it
     };
-    std::vector<Row> rows;
-    for (std::size_t i = 0; i + 1 < terminals.size(); ++i) {
-        rows.push_back({{i + 1, i}, First::Runs, i});  // the preferred one is made second
-    }
-    rows.push_back({{2, 18}, First::NotExecutable, 18});
-    rows.push_back({{0, 2}, First::CannotStart, 2});
-    rows.push_back({{1, 3}, First::DiesAtOnce, 3});  // as one does with no display to reach
-    rows.push_back({{18}, First::CannotStart, std::nullopt});
-    rows.push_back({{}, First::Runs, std::nullopt});
+    const Row rows[] = {
+        {{"users-own", "xdg-terminal-exec"}, First::Runs, "xdg-terminal-exec"},
+        {{"x-terminal-emulator", "users-own"}, First::Runs, "users-own"},
+        {{"xterm", "gnome-terminal"}, First::Runs, "gnome-terminal"},
+        {{"xterm", "xfce4-terminal"}, First::Runs, "xfce4-terminal"},
+        {{"xterm", "wezterm"}, First::Runs, "wezterm"},
+        {{"xterm", "tilix"}, First::Runs, "tilix"},
+        {{"x-terminal-emulator", "xterm"}, First::NotExecutable, "xterm"},
+        {{"xdg-terminal-exec", "x-terminal-emulator"}, First::CannotStart, "x-terminal-emulator"},
+        {{"users-own", "gnome-terminal"}, First::DiesAtOnce, "gnome-terminal"},
+        {{"xterm"}, First::CannotStart, ""},
+        {{}, First::Runs, ""}};
     ::setenv("TERMINAL", "users-own", 1);
     const command::TransferCommand command{{"", "-r", "-f", "", "", "-w8000"}, "/roms/game.bin"};
     for (const Row& row : rows) {
-        for (const auto& [name, flag, oneText] : terminals) {
+        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + row.chosen);
+        for (const auto& [name, convention] : conventions) {
             fs::remove(folder_ / name);
         }
-        for (const std::size_t index : row.present) {
-            const auto& [name, flag, oneText] = terminals[index];
-            installTerminal(name, flag, oneText);
+        for (const std::string& name : row.present) {
+            installTerminal(name, conventions.at(name).first, conventions.at(name).second);
         }
-        const std::string first = row.present.empty() ? "" : std::get<0>(terminals[row.present[0]]);
+        const std::string first = row.present.empty() ? "" : row.present[0];
         if (row.first == First::NotExecutable) {
             fs::permissions(folder_ / first, fs::perms::owner_read);
         } else if (row.first == First::CannotStart) {
@@ -258,15 +250,13 @@ TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
         } else if (row.first == First::DiesAtOnce) {
             writeScript(first, "exit 1");
         }
-        const std::string chosen = row.chosen ? std::get<0>(terminals[*row.chosen]) : "";
-        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + chosen);
-        if (chosen.empty()) {
+        if (row.chosen.empty()) {
             const LaunchOutcome outcome = settle(*makeSystemLauncher()->start(command));
             EXPECT_EQ(outcome.status, Status::NotStarted);
             EXPECT_NE(outcome.reason.find("Install a terminal"), std::string::npos);
             continue;
         }
-        EXPECT_EQ(run(command, chosen), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
+        EXPECT_EQ(run(command, row.chosen), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
         EXPECT_TRUE(fs::exists("shell-ran"));
     }
 }
