@@ -16,7 +16,7 @@ std::string_view pathSeparator();
 // What became of a request to start the tool.
 struct LaunchOutcome {
     enum class Status {
-        Started,     // the tool began in its window; nothing more is known
+        Started,     // its window opened (on POSIX: the tool began in it); no more is known
         NotStarted,  // nothing could start it; `reason` says what to install
         Refused,     // the command cannot be passed safely; `reason` says why
     };
