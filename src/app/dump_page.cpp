@@ -16,9 +16,9 @@
 #include "app/page_snapshots.h"
 #include "app/path_drop.h"
 #include "app/text_conversion.h"
+#include "app/tool_start.h"
 #include "command/page_commands.h"
 #include "files/destination.h"
-#include "platform/launcher.h"
 #include "settings/page_settings.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
@@ -27,7 +27,10 @@ namespace quillon::app {
 
 DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
                    platform::ToolLauncher& launcher, QObject* parent)
-    : QObject(parent), c_(controls), store_(store), launcher_(launcher) {
+    : QObject(parent),
+      c_(controls),
+      store_(store),
+      toolStart_(new ToolStart(launcher, controls.fraDown, this)) {
     using Self = DumpPage;
     connect(c_.cmdPlay2, &QPushButton::clicked, this, &Self::cmdPlay2_Click);
     connect(c_.cmdSave2, &QPushButton::clicked, this, &Self::cmdSave2_Click);
@@ -96,9 +99,7 @@ void DumpPage::LabelChange2() {
 
 void DumpPage::CheckAll2() { c_.cmdPlay2->setEnabled(rules::actionEnabled(flags_)); }
 
-void DumpPage::cmdPlay2_Click() {
-    startTool(launcher_, command::composeDump(dumpSnapshot(c_)), c_.fraDown);
-}
+void DumpPage::cmdPlay2_Click() { toolStart_->start(command::composeDump(dumpSnapshot(c_))); }
 
 void DumpPage::cmdSave2_Click() {
     tellIfAny(c_.fraDown, settings::saveDump(store_, dumpOptions(c_)));

@@ -16,6 +16,7 @@ class ToolLauncher;
 namespace quillon::app {
 
 class HexFieldControl;
+class ToolStart;
 
 // The download page: choose a destination folder, type the file name, set
 // the options, and dump the cartridge with "Dump Rom". It owns the page's
@@ -53,7 +54,7 @@ private:
 
     DumpControls c_;
     settings::SettingsStore& store_;
-    platform::ToolLauncher& launcher_;
+    ToolStart* toolStart_;
     rules::PageFlags flags_;
     QString strDrive1;
     HexFieldControl* writeAddress_;

@@ -3,7 +3,6 @@
 #include <QDir>
 
 #include "app/text_conversion.h"
-#include "platform/launcher.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
 #include "ui/message_box.h"
@@ -22,14 +21,6 @@ QString folderOnDrive(const ui::DriveList& drive, const ui::FolderList& folders)
 }
 
 }  // namespace
-
-void startTool(platform::ToolLauncher& launcher, const command::TransferCommand& command,
-               QWidget* page) {
-    const platform::LaunchOutcome outcome = launcher.start(command);
-    if (outcome.status != platform::LaunchOutcome::Status::Started) {
-        ui::showMessage(page->window(), fromUtf8(outcome.reason));
-    }
-}
 
 void tellIfAny(QWidget* page, const std::string& text) {
     if (!text.empty()) {

@@ -7,9 +7,6 @@
 
 class QWidget;
 
-namespace quillon::platform {
-class ToolLauncher;
-}
 namespace quillon::ui {
 class DriveList;
 class FolderList;
@@ -17,8 +14,9 @@ class FolderList;
 
 namespace quillon::app {
 
-// What both pages do alike: start their command, and open a chosen drive or
-// a folder given by its path.
+// What both pages do alike: the command their action button would start, a
+// message when there is one, and opening a chosen drive or a folder given by
+// its path.
 
 // A page's command as its action button would start it, or why it would not
 // be started.
@@ -26,11 +24,6 @@ struct RunnableCommand {
     command::TransferCommand command;
     std::string blocked;  // empty when it may run
 };
-
-// Hands a composed command to the launcher; a refusal or a failed start is
-// told, in a box over `page`.
-void startTool(platform::ToolLauncher& launcher, const command::TransferCommand& command,
-               QWidget* page);
 
 // Shows `text` in a box over `page`; nothing when it is empty, which is how
 // the rules say that all went well.

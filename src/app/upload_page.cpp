@@ -15,6 +15,7 @@
 #include "app/page_actions.h"
 #include "app/page_snapshots.h"
 #include "app/text_conversion.h"
+#include "app/tool_start.h"
 #include "command/page_commands.h"
 #include "files/rom_choice.h"
 #include "platform/launcher.h"
@@ -28,7 +29,11 @@ namespace quillon::app {
 
 UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& store,
                        platform::ToolLauncher& launcher, QObject* parent)
-    : QObject(parent), c_(controls), store_(store), launcher_(launcher) {
+    : QObject(parent),
+      c_(controls),
+      store_(store),
+      launcher_(launcher),
+      toolStart_(new ToolStart(launcher, controls.fraUp, this)) {
     using Self = UploadPage;
     connect(c_.cmdPlay, &QPushButton::clicked, this, &Self::cmdPlay_Click);
     connect(c_.cmdSave1, &QPushButton::clicked, this, &Self::cmdSave1_Click);
@@ -116,7 +121,7 @@ void UploadPage::cmdPlay_Click() {
         tellIfAny(c_.fraUp, run.blocked);
         return;
     }
-    startTool(launcher_, run.command, c_.fraUp);
+    toolStart_->start(run.command);
 }
 
 void UploadPage::cmdSave1_Click() {

@@ -19,6 +19,7 @@ class ToolLauncher;
 namespace quillon::app {
 
 class HexFieldControl;
+class ToolStart;
 
 // The upload page: pick a ROM in the drive, folder and file lists, set the
 // options, and send the ROM with "Upload Rom". It owns the page's controls,
@@ -76,6 +77,7 @@ private:
     UploadControls c_;
     settings::SettingsStore& store_;
     platform::ToolLauncher& launcher_;
+    ToolStart* toolStart_;
     rules::PageFlags flags_;
     QString strDrive2;
     HexFieldControl* writeAddress_;

@@ -1,10 +1,10 @@
 #include "platform/detached_process_posix.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -58,54 +58,63 @@ private:
     posix_spawn_file_actions_t actions_;
 };
 
-// A terminal that cannot open its window (no display to reach, a broken
-// install) ends at once with an error, and the next terminal should be
-// tried. One still running after this long has started; so has one that
-// ended cleanly, having handed the command to a terminal already running.
-// A click waits this long at most, while the window appears anyway.
-constexpr long kSettleMilliseconds = 300;
-constexpr long kStepMilliseconds = 10;
+// How often the middle looks whether the program has ended; between looks it
+// waits for the hangup that tells it to stop watching.
+constexpr int kStepMilliseconds = 10;
+
+// The middle's exit status is its news: the Watched value itself, never 0.
+int statusFor(Watched news) { return static_cast<int>(news); }
+
+Watched newsOf(int middleStatus) {
+    if (WIFEXITED(middleStatus)) {
+        switch (const int code = WEXITSTATUS(middleStatus); code) {
+            case static_cast<int>(Watched::CouldNotStart):
+            case static_cast<int>(Watched::EndedCleanly):
+            case static_cast<int>(Watched::EndedWithError):
+                return static_cast<Watched>(code);
+            default:
+                break;
+        }
+    }
+    // Ended some other way: the program may be up, and is not ours to learn of.
+    return Watched::LeftRunning;
+}
 
 // Runs in the middle process, so it calls only what is safe after a fork in
-// a threaded process: waitpid and nanosleep.
-bool stayedUp(pid_t program) {
-    for (long waited = 0; waited < kSettleMilliseconds; waited += kStepMilliseconds) {
+// a threaded process: posix_spawn (see below), waitpid, poll and _exit. The
+// hangup on standard input comes when this program closes its end of the
+// pipe, or ends.
+[[noreturn]] void watchFromMiddle(const SpawnPlan& plan, char* const argv[]) {
+    pid_t program = 0;
+    if (plan.spawn(argv, program) != 0) {
+        ::_exit(statusFor(Watched::CouldNotStart));
+    }
+    pollfd left{STDIN_FILENO, POLLIN, 0};
+    while (true) {
         int status = 0;
         const pid_t ended = ::waitpid(program, &status, WNOHANG);
         if (ended == program) {
-            return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+            ::_exit(statusFor(WIFEXITED(status) && WEXITSTATUS(status) == 0
+                                  ? Watched::EndedCleanly
+                                  : Watched::EndedWithError));
         }
-        if (ended < 0 && errno != EINTR) {
-            return true;  // not ours to watch any more; it did start
-        }
-        const timespec step{0, kStepMilliseconds * 1000 * 1000};
-        ::nanosleep(&step, nullptr);
-    }
-    return true;
-}
-
-bool exitedCleanly(pid_t child) {
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return false;
+        if ((ended < 0 && errno != EINTR) || ::poll(&left, 1, kStepMilliseconds) > 0) {
+            ::_exit(statusFor(Watched::LeftRunning));
         }
     }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 }  // namespace
 
 // The program must not be our child: it outlives us, and a child that ends
 // before us would stay our zombie until reaped. So a middle process starts
-// it, watches it settle and ends; the program is adopted by init (or the
-// session's subreaper) and the middle's exit status tells whether it
-// started. The plan is made before the fork, since making it allocates; the
-// middle then only spawns, waits and exits, and glibc's posix_spawn takes no
-// lock and allocates nothing, as a child of a threaded process must.
-bool startDetached(const std::vector<std::string>& argv) {
+// it and watches it; when the middle ends, the program is adopted by init
+// (or the session's subreaper). The plan is made before the fork, since
+// making it allocates; glibc's posix_spawn takes no lock and allocates
+// nothing, as a child of a threaded process must.
+std::unique_ptr<DetachedProgram> DetachedProgram::start(const std::vector<std::string>& argv) {
     if (argv.empty()) {
-        return false;
+        return nullptr;
     }
     std::vector<char*> words;
     for (const std::string& word : argv) {
@@ -113,15 +122,55 @@ bool startDetached(const std::vector<std::string>& argv) {
     }
     words.push_back(nullptr);
     SpawnPlan plan;
-    if (!plan.prepare()) {
-        return false;
+    int stopWatching[2] = {-1, -1};
+    if (!plan.prepare() || ::pipe2(stopWatching, O_CLOEXEC) != 0) {
+        return nullptr;
     }
     const pid_t middle = ::fork();
     if (middle == 0) {
-        pid_t program = 0;
-        ::_exit(plan.spawn(words.data(), program) == 0 && stayedUp(program) ? 0 : 1);
+        // Only its own end of its own pipe: the write end of another launch,
+        // inherited across this fork, would keep that launch's middle from
+        // ever seeing its hangup.
+        ::close(stopWatching[1]);
+        ::dup2(stopWatching[0], STDIN_FILENO);
+        ::close_range(STDERR_FILENO + 1, ~0U, 0);
+        watchFromMiddle(plan, words.data());
     }
-    return middle > 0 && exitedCleanly(middle);
+    ::close(stopWatching[0]);
+    if (middle < 0) {
+        ::close(stopWatching[1]);
+        return nullptr;
+    }
+    return std::unique_ptr<DetachedProgram>(new DetachedProgram(middle, stopWatching[1]));
+}
+
+DetachedProgram::~DetachedProgram() {
+    leave();
+    if (!ending_) {
+        while (::waitpid(middle_, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }
+}
+
+Watched DetachedProgram::poll() {
+    if (ending_) {
+        return *ending_;
+    }
+    int status = 0;
+    const pid_t ended = ::waitpid(middle_, &status, WNOHANG);
+    if (ended == 0 || (ended < 0 && errno == EINTR)) {
+        return Watched::Running;
+    }
+    ending_ = ended == middle_ ? newsOf(status) : Watched::LeftRunning;
+    leave();
+    return *ending_;
+}
+
+void DetachedProgram::leave() {
+    if (stopWatching_ >= 0) {
+        ::close(stopWatching_);
+        stopWatching_ = -1;
+    }
 }
 
 }  // namespace quillon::platform

@@ -3,9 +3,10 @@
 
 #include <cstdlib>
 
-#include "platform/detached_process_posix.h"
+#include "platform/claim_folder_posix.h"
 #include "platform/launcher.h"
 #include "platform/nul_refusal_posix.h"
+#include "platform/terminal_launch_posix.h"
 #include "platform/terminal_posix.h"
 
 namespace quillon::platform {
@@ -26,11 +27,6 @@ std::string searchPath() {
     return fallback;
 }
 
-constexpr std::string_view kNoTerminal =
-    "cartpipe could not be started: no terminal program could be opened to run it in. "
-    "Install a terminal emulator (xterm, for instance: sudo apt install xterm), "
-    "or name yours in the TERMINAL environment variable.";
-
 // Linux and other POSIX desktops have no command.com and no 8.3 names: the
 // tool runs in a terminal emulator, handed its arguments as a vector.
 class PosixLauncher final : public ToolLauncher {
@@ -46,23 +42,34 @@ public:
         return path;
     }
 
-    LaunchOutcome start(const command::TransferCommand& command) override {
+    std::unique_ptr<PendingLaunch> start(const command::TransferCommand& command) override {
         if (std::string reason = nulRefusal(command); !reason.empty()) {
-            return {LaunchOutcome::Status::Refused, std::move(reason)};
+            return decided(LaunchOutcome::Status::Refused, std::move(reason));
         }
         const char* userChoice = std::getenv("TERMINAL");
-        const std::vector<std::string> arguments = command::toolArguments(command);
-        // A terminal that cannot be started (a broken install, a missing
-        // interpreter of a script) must not hide one that can.
-        for (const FoundTerminal& terminal :
-             findTerminals(searchPath(), userChoice ? std::optional<std::string_view>(userChoice)
-                                                    : std::nullopt)) {
-            if (startDetached(terminalCommandLine(terminal, arguments))) {
-                return {LaunchOutcome::Status::Started, {}};
+        std::vector<FoundTerminal> terminals = findTerminals(
+            searchPath(), userChoice ? std::optional<std::string_view>(userChoice) : std::nullopt);
+        if (terminals.empty()) {
+            return decided(LaunchOutcome::Status::NotStarted, std::string(kNoTerminal));
+        }
+        // Made at the first start; it goes with the launcher and its launches.
+        if (!claims_) {
+            std::string why;
+            claims_ = ClaimFolder::make(why);
+            if (!claims_) {
+                return decided(LaunchOutcome::Status::NotStarted, std::move(why));
             }
         }
-        return {LaunchOutcome::Status::NotStarted, std::string(kNoTerminal)};
+        return launchInTerminals(std::move(terminals), command::toolArguments(command), claims_);
     }
+
+private:
+    static std::unique_ptr<PendingLaunch> decided(LaunchOutcome::Status status,
+                                                  std::string reason) {
+        return std::make_unique<DecidedLaunch>(LaunchOutcome{status, std::move(reason)});
+    }
+
+    std::shared_ptr<ClaimFolder> claims_;
 };
 
 }  // namespace

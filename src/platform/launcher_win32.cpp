@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -40,12 +41,12 @@ std::vector<std::wstring> interpreterPaths() {
 // An interpreter may be started and still be unable to run here, ending at
 // once with an error: a 16-bit command.com handed to a DOS emulator that is
 // not installed. It counts as not started, so that the next one is tried.
-// One still running after this long has started; a click waits no longer.
-constexpr DWORD kSettleMilliseconds = 300;
+// One still running after this long has started.
+constexpr auto kSettle = std::chrono::milliseconds(300);
 
-// In a console window of its own, shown normally and given the focus; we
-// watch it only for that moment and keep no handle: the window is the user's.
-bool startDetached(const std::wstring& interpreter, std::wstring line) {
+// In a console window of its own, shown normally and given the focus; the
+// process's handle, or nothing when it could not be created.
+HANDLE startInterpreter(const std::wstring& interpreter, std::wstring line) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -53,33 +54,98 @@ bool startDetached(const std::wstring& interpreter, std::wstring line) {
     PROCESS_INFORMATION process{};
     if (!::CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE,
                           CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
-        return false;
+        return nullptr;
     }
     ::CloseHandle(process.hThread);
-    DWORD exitCode = 0;
-    const bool failedAtOnce =
-        ::WaitForSingleObject(process.hProcess, kSettleMilliseconds) == WAIT_OBJECT_0 &&
-        ::GetExitCodeProcess(process.hProcess, &exitCode) && exitCode != 0;
-    ::CloseHandle(process.hProcess);
-    return !failedAtOnce;
+    return process.hProcess;
 }
+
+// Each interpreter in turn, watched for its first moment without waiting: a
+// poll looks whether it has ended yet. Once decided no handle is kept, and
+// dropping the launch earlier closes the handle only: the window is the
+// user's.
+class InterpreterLaunch final : public PendingLaunch {
+public:
+    explicit InterpreterLaunch(command::TransferCommand command)
+        : command_(std::move(command)), interpreters_(interpreterPaths()) {
+        decide();
+    }
+    ~InterpreterLaunch() override { forget(); }
+    InterpreterLaunch(const InterpreterLaunch&) = delete;
+    InterpreterLaunch& operator=(const InterpreterLaunch&) = delete;
+
+    std::optional<LaunchOutcome> poll() override {
+        if (!outcome_) {
+            decide();
+        }
+        return outcome_;
+    }
+
+private:
+    void decide() {
+        while (!outcome_) {
+            if (!process_) {
+                startNext();
+                continue;
+            }
+            if (::WaitForSingleObject(process_, 0) == WAIT_OBJECT_0) {
+                DWORD exitCode = 0;
+                const bool failed = ::GetExitCodeProcess(process_, &exitCode) && exitCode != 0;
+                forget();
+                if (!failed) {
+                    outcome_ = LaunchOutcome{LaunchOutcome::Status::Started, {}};
+                }
+                continue;
+            }
+            if (std::chrono::steady_clock::now() - startedAt_ >= kSettle) {
+                forget();
+                outcome_ = LaunchOutcome{LaunchOutcome::Status::Started, {}};
+            }
+            return;
+        }
+    }
+
+    // The next interpreter, or the outcome when there is none or its line
+    // cannot carry the command.
+    void startNext() {
+        if (next_ == interpreters_.size()) {
+            outcome_ =
+                LaunchOutcome{LaunchOutcome::Status::NotStarted, std::string(kNoInterpreter)};
+            return;
+        }
+        const std::wstring& interpreter = interpreters_[next_++];
+        InterpreterLine run = interpreterLine(toUtf8(interpreter), command_);
+        if (!run.refusal.empty()) {
+            outcome_ = LaunchOutcome{LaunchOutcome::Status::Refused, std::move(run.refusal)};
+            return;
+        }
+        if (const std::optional<std::wstring> line = toWide(run.line)) {
+            process_ = startInterpreter(interpreter, *line);
+            startedAt_ = std::chrono::steady_clock::now();
+        }
+    }
+
+    void forget() {
+        if (process_) {
+            ::CloseHandle(process_);
+            process_ = nullptr;
+        }
+    }
+
+    const command::TransferCommand command_;
+    const std::vector<std::wstring> interpreters_;
+    std::size_t next_ = 0;
+    HANDLE process_ = nullptr;  // the interpreter being watched, if any
+    std::chrono::steady_clock::time_point startedAt_;
+    std::optional<LaunchOutcome> outcome_;
+};
 
 class WindowsLauncher final : public ToolLauncher {
 public:
     std::string shortPath(const std::string& path) const override { return shortPathName(path); }
 
-    LaunchOutcome start(const command::TransferCommand& command) override {
-        for (const std::wstring& interpreter : interpreterPaths()) {
-            InterpreterLine run = interpreterLine(toUtf8(interpreter), command);
-            if (!run.refusal.empty()) {
-                return {LaunchOutcome::Status::Refused, std::move(run.refusal)};
-            }
-            const std::optional<std::wstring> line = toWide(run.line);
-            if (line && startDetached(interpreter, *line)) {
-                return {LaunchOutcome::Status::Started, {}};
-            }
-        }
-        return {LaunchOutcome::Status::NotStarted, std::string(kNoInterpreter)};
+    std::unique_ptr<PendingLaunch> start(const command::TransferCommand& command) override {
+        return std::make_unique<InterpreterLaunch>(command);
     }
 };
 

@@ -10,10 +10,17 @@ namespace quillon::platform {
 
 namespace {
 
-// "$@" runs the tool with its arguments exactly as given; the user's shell
-// then keeps the window open with the tool's output, as "/k" does on
-// Windows. The script is a constant: field text is never part of it.
-constexpr std::string_view kKeepOpenScript = R"("$@"; exec "${SHELL:-/bin/sh}")";
+// First the claim ($1): created with noclobber, which fails when the file
+// is there (the shell opens it as O_EXCL does), in a subshell so that a
+// failing redirection ends only that. A start already claimed runs nothing,
+// and its window says why until the user closes it. "$@" then runs the tool
+// with its arguments exactly as given, and the user's shell keeps the window
+// open with the tool's output, as "/k" does on Windows. The script is a
+// constant: field text is never part of it.
+constexpr std::string_view kKeepOpenScript =
+    R"((set -C; : >"$1") 2>/dev/null || { echo "$0: not run: this start was begun in )"
+    R"(another window, or given up on by Quillon. Press Enter to close." >&2; )"
+    R"(read -r answer; exit 1; }; shift; "$@"; exec "${SHELL:-/bin/sh}")";
 
 // The script's $0, shown by the shell in its own error messages.
 constexpr std::string_view kScriptName = "quillon-run";
@@ -98,12 +105,14 @@ std::vector<FoundTerminal> findTerminals(std::string_view searchPath,
 }
 
 std::vector<std::string> terminalCommandLine(const FoundTerminal& terminal,
+                                             const std::string& claim,
                                              const std::vector<std::string>& toolArguments) {
     std::vector<std::string> command = {
         "/bin/sh",
         "-c",
         std::string(kKeepOpenScript),
         std::string(kScriptName),
+        claim,
         std::string(command::kToolName),
     };
     command.insert(command.end(), toolArguments.begin(), toolArguments.end());

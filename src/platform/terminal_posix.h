@@ -62,10 +62,12 @@ std::vector<FoundTerminal> findTerminals(std::string_view searchPath,
                                          std::optional<std::string_view> terminalVariable);
 
 // The argument vector that opens `terminal` running the tool with
-// `toolArguments`, then the user's shell so the window stays open. The
-// arguments travel as positional parameters of a fixed script: no shell
-// ever parses their text as code.
+// `toolArguments` once it has made `claim` (see claim_folder_posix.h), then
+// the user's shell so the window stays open. The claim and the arguments
+// travel as positional parameters of a fixed script: no shell ever parses
+// their text as code.
 std::vector<std::string> terminalCommandLine(const FoundTerminal& terminal,
+                                             const std::string& claim,
                                              const std::vector<std::string>& toolArguments);
 
 }  // namespace quillon::platform

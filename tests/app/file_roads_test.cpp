@@ -96,6 +96,27 @@ private slots:
         QVERIFY2(h->messages[1].contains("\"" + h->native(rom) + "\""), qPrintable(h->messages[1]));
     }
 
+    // A second start from a click on a button whose first start is still watched, a watch on one
+    // page holding back the other page's button, a button left dead once the outcome is in.
+    void aClickWhileItsStartIsWatchedStartsNothing() {
+        h->make("roms/GAME.BIN", 2048);
+        QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("GAME.BIN"));
+        QVERIFY(h->chooseTab(1));
+        h->replaceText("txtFileInput", "cart.bin");
+        h->launcher.holding = true;
+        h->click("cmdPlay2");
+        h->click("cmdPlay2");
+        QVERIFY(h->chooseTab(0));
+        h->click("cmdPlay");
+        h->click("cmdPlay");
+        QCOMPARE(h->launcher.started.size(), std::size_t{2});  // one for each button
+        h->launcher.outcome = {LaunchOutcome::Status::NotStarted, "Install."};
+        h->launcher.holding = false;
+        QVERIFY(QTest::qWaitFor([&] { return h->messages.size() == 2; }, 30000));
+        h->click("cmdPlay");
+        QVERIFY(h->launcher.started.size() == 3 && h->messages.size() == 3);
+    }
+
     // A folder not replacing the whole destination, a name not judged as typed, a hex field
     // not holding the button back; the alternate mode not offered as a key completes a code,
     // or not dropped when withdrawn.

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "app/dump_page.h"
@@ -26,15 +27,25 @@ struct TestDrives final : ui::DriveSource {
     bool spareReady = true;
 };
 
-// Keeps every command it is asked to start, answers `outcome`; paths are their short forms.
+// Keeps every command it is asked to start and answers `outcome` when polled, or nothing while
+// `holding` (a start still being watched); paths are their short forms.
 struct RecordingLauncher final : platform::ToolLauncher {
+    struct Launch final : platform::PendingLaunch {
+        explicit Launch(const RecordingLauncher& from) : from(from) {}
+        std::optional<platform::LaunchOutcome> poll() override {
+            return from.holding ? std::nullopt : std::optional(from.outcome);
+        }
+        const RecordingLauncher& from;
+    };
     std::string shortPath(const std::string& path) const override { return path; }
-    platform::LaunchOutcome start(const command::TransferCommand& command) override {
+    std::unique_ptr<platform::PendingLaunch> start(
+        const command::TransferCommand& command) override {
         started.push_back(command);
-        return outcome;
+        return std::make_unique<Launch>(*this);
     }
     std::vector<command::TransferCommand> started;
     platform::LaunchOutcome outcome{platform::LaunchOutcome::Status::Started, {}};
+    bool holding = false;
 };
 
 // One test's world: a temporary current folder (root of Work), the settings beside it,

@@ -36,7 +36,7 @@ const std::string kPlainLine = "cartpipe -r -f -l3 -c2 -w8000 ROMS/SPACE.A78";
 int runInShell(const std::string& line) { return std::system(line.c_str()); }
 // Asked only about commands it refuses before it looks for a terminal; PATH holds none anyway.
 std::string launcherRefusal(const command::TransferCommand& command) {
-    return makeSystemLauncher()->start(command).reason;
+    return settle(*makeSystemLauncher()->start(command)).reason;
 }
 #endif
 

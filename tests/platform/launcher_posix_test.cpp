@@ -2,12 +2,12 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
+#include <cctype>
 #include <cerrno>
-#include <chrono>
+#include <map>
 #include <memory>
 #include <optional>
-#include <thread>
-#include <tuple>
+#include <utility>
 
 #include "hostile_texts.h"
 #include "platform/launcher.h"
@@ -19,18 +19,30 @@ namespace {
 using Status = LaunchOutcome::Status;
 constexpr std::size_t kFactsBeforeArguments = 3;  // the tool's session, input and descriptors
 
-// Beside the stand-in tool on PATH, the user's shell and an xterm.
+// Shell words that wait for the file `gate` to appear, or for the test's folder to go.
+std::string awaitGate(const std::string& gate) {
+    return "while [ ! -e " + gate + " ] && [ -d \"$PWD\" ]; do /bin/sleep 0.02; done";
+}
+
+// Beside the stand-in tool on PATH, the user's shell and an xterm. Every stand-in terminal notes
+// its name in "tried" as it starts.
 class PosixLauncherTest : public StandInTest {
 protected:
     PosixLauncherTest() {
         ::setenv("SHELL", (folder_ / "user-shell").c_str(), 1);
-        writeScript("user-shell", ": > shell-ran");
+        writeScript("user-shell", "echo ran > shell-ran");
         installTerminal("xterm", "-e");
     }
+    ~PosixLauncherTest() override { ::unsetenv("TERMINAL"); }
 
     void writeScript(const std::string& name, const std::string& body) const {
         std::ofstream(folder_ / name, std::ios::binary) << "#!/bin/sh\n" << body << "\n";
         fs::permissions(folder_ / name, fs::perms::owner_all);
+    }
+
+    // A terminal that runs `body` once started; "$@" is the command it was given.
+    void writeTerminal(const std::string& name, const std::string& body) const {
+        writeScript(name, "echo " + name + " >> tried\n" + body);
     }
 
     // Checks the words before the command (`runFlag`, blank-separated), runs the command (one
@@ -39,34 +51,67 @@ protected:
     void installTerminal(const std::string& name, const std::string& runFlag,
                          bool oneText = false) const {
         const std::string run = oneText ? "eval \"$1\"" : "\"$@\"";
-        writeScript(name, "words=''\nfor w in " + runFlag +
-                              "; do words=\"$words $1\"; shift; done\n" + "if [ \"$words\" != '" +
-                              (runFlag.empty() ? "" : " " + runFlag) + "' ]; then echo \"" + name +
-                              " was given $words\" > terminal-done; exit 2; fi\n" + run + "\n" +
-                              "echo " + name + " > terminal-done");
+        writeTerminal(name, "words=''\nfor w in " + runFlag +
+                                "; do words=\"$words $1\"; shift; done\n" + "if [ \"$words\" != '" +
+                                (runFlag.empty() ? "" : " " + runFlag) + "' ]; then echo \"" +
+                                name + " was given $words\" > terminal-done; exit 2; fi\n" + run +
+                                "\n" + "echo " + name + " > terminal-done");
     }
 
-    // Waits (bounded) for the terminal to finish; its note, or nothing.
-    std::optional<std::string> awaitTerminal() const {
+    // Waits (bounded) for the file `name` to hold a whole line; that line, or nothing.
+    std::optional<std::string> awaitLine(const std::string& name) const {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         for (; std::chrono::steady_clock::now() < deadline;
              std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
-            std::ifstream file(folder_ / "terminal-done");
-            if (std::string note; std::getline(file, note) && !file.eof()) {
-                return note;
+            std::ifstream file(folder_ / name);
+            if (std::string line; std::getline(file, line) && !file.eof()) {
+                return line;
             }
         }
         return std::nullopt;
     }
 
+    // Waits (bounded) until no process but this one runs in this folder: every terminal started
+    // (and all that it started) has noted itself and ended, and none writes into the next case.
+    void awaitEveryTerminal() const {
+        const auto anyRuns = [this] {
+            const std::string self = std::to_string(::getpid());
+            for (const fs::directory_entry& entry : fs::directory_iterator("/proc")) {
+                const std::string process = entry.path().filename();  // or "self", "net"...
+                std::error_code gone;
+                if (std::isdigit(static_cast<unsigned char>(process[0])) && process != self &&
+                    fs::read_symlink(entry.path() / "cwd", gone) == folder_) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (anyRuns() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+
+    // The lines of the file `name`, joined by blanks.
+    std::string lines(const std::string& name) const {
+        std::ifstream file(folder_ / name);
+        std::string all;
+        for (std::string line; std::getline(file, line);) {
+            all += (all.empty() ? "" : " ") + line;
+        }
+        return all;
+    }
+
     // Starts `command` in a fresh folder state; what the tool received.
     Arguments run(const command::TransferCommand& command, const std::string& terminal = "xterm") {
-        for (const char* name : {"record", "terminal-done", "shell-ran"}) {
+        for (const char* name : {"record", "terminal-done", "shell-ran", "tried"}) {
             fs::remove(folder_ / name);
         }
-        const LaunchOutcome outcome = makeSystemLauncher()->start(command);
+        const LaunchOutcome outcome = settle(*makeSystemLauncher()->start(command));
         EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
-        EXPECT_EQ(awaitTerminal(), terminal);
+        EXPECT_EQ(awaitLine("terminal-done"), terminal);
+        awaitEveryTerminal();
+        EXPECT_EQ(lines("tried"), terminal);  // and no other ran it instead
         return record(kFactsBeforeArguments);
     }
 
@@ -83,30 +128,62 @@ TEST_F(PosixLauncherTest, HostileTextsArriveVerbatimInEveryFreeTextField) {
         EXPECT_EQ(run(command), command::toolArguments(command));
         EXPECT_FALSE(fs::exists("marker"));
     }
-    const LaunchOutcome outcome = launcher_->start({{"-t" + std::string("26\0F8", 5)}, ""});
+    const LaunchOutcome outcome =
+        settle(*launcher_->start({{"-t" + std::string("26\0F8", 5)}, ""}));
     EXPECT_EQ(outcome.status, Status::Refused);
     EXPECT_NE(outcome.reason.find("cartridge code"), std::string::npos) << outcome.reason;
 }
 
-// Catches a zombie left to reap, and our session, input or descriptors handed on.
+// Catches a zombie left to reap, after the outcome or when a launch is dropped while its
+// terminal is still deciding; a launch kept undecided by another one started after it; the
+// terminal killed with its launch; a descriptor of ours left open or handed on, and our session
+// or input handed on.
 TEST_F(PosixLauncherTest, TheTerminalIsDetachedAndInheritsNothingOfOurs) {
+    const auto ourDescriptors = [] {
+        return std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    };
+    const auto expectDetached = [this] {
+        const Arguments facts = record();
+        ASSERT_GE(facts.size(), 3u);
+        EXPECT_NE(facts[0], "sid " + std::to_string(::getsid(0)));
+        EXPECT_EQ(Arguments(facts.begin() + 1, facts.begin() + 3),
+                  Arguments({"stdin /dev/null", "fds 0 1 2"}));
+    };
+    // Each waits for its own gate to open before it runs the command, and stays up after it, as
+    // a terminal's window does.
+    for (const auto& [terminal, gate] :
+         {std::pair{"x-terminal-emulator", "go-first"}, std::pair{"users-own", "go-second"}}) {
+        writeTerminal(terminal, awaitGate(gate) + "; shift; \"$@\"\necho " + terminal +
+                                    " > terminal-done\n" + awaitGate("closed"));
+    }
+    const auto descriptorsBefore = ourDescriptors();
     const int ourInput = ::dup(STDIN_FILENO);
     const int inheritable = ::open("our-input", O_RDONLY | O_CREAT, 0600);
     ::dup2(inheritable, STDIN_FILENO);
-    const LaunchOutcome outcome = launcher_->start({{}, "/dumps/cart.bin"});
+    std::unique_ptr<PendingLaunch> first = launcher_->start({{}, "/dumps/cart.bin"});
     ::dup2(ourInput, STDIN_FILENO);
     ::close(ourInput);
     ::close(inheritable);
-    ASSERT_EQ(outcome.status, Status::Started);
+    ::setenv("TERMINAL", "users-own", 1);
+    std::unique_ptr<PendingLaunch> second = launcher_->start({{}, "/dumps/cart.bin"});
+    EXPECT_FALSE(first->poll().has_value() || second->poll().has_value());
+
+    std::ofstream(folder_ / "go-first") << "";
+    EXPECT_EQ(settle(*first).status, Status::Started);
+    second.reset();
     errno = 0;
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child of ours is left to reap";
     EXPECT_EQ(errno, ECHILD);
-    ASSERT_TRUE(awaitTerminal().has_value());
-    const Arguments facts = record();
-    ASSERT_GE(facts.size(), 3u);
-    EXPECT_NE(facts[0], "sid " + std::to_string(::getsid(0)));
-    EXPECT_EQ(Arguments(facts.begin() + 1, facts.begin() + 3),
-              Arguments({"stdin /dev/null", "fds 0 1 2"}));
+    first.reset();
+    EXPECT_EQ(ourDescriptors(), descriptorsBefore);
+    ASSERT_EQ(awaitLine("terminal-done"), "x-terminal-emulator");
+    expectDetached();
+
+    fs::remove(folder_ / "terminal-done");
+    std::ofstream(folder_ / "go-second") << "";
+    ASSERT_EQ(awaitLine("terminal-done"), "users-own");  // the dropped launch's terminal ran on
+    expectDetached();
+    std::ofstream(folder_ / "closed") << "";
 }
 
 // Catches a short form for a path that does not exist (a vanished ROM must give "").
@@ -123,57 +200,49 @@ TEST_F(PosixLauncherTest, ShortPathIsThePathItselfWhenItExists) {
     }
 }
 
-// Catches a wrong preference or convention, a missing shell after the tool, a terminal that
-// cannot start or ends at once with an error hiding the next one, and a start without any that
-// says nothing.
+// Catches a wrong preference or a wrong way of handing over the command (each way a terminal may
+// take it, once), a missing shell after the tool, a terminal that cannot start or ends at once
+// with an error hiding the next one, and a start without any that says nothing.
 TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
-    // In order of preference, each with the way its documentation says it takes a command.
-    const std::vector<std::tuple<std::string, std::string, bool>> terminals = {
-        {"xdg-terminal-exec", "", false},
-        {"users-own", "-e", false},
-        {"x-terminal-emulator", "-e", false},
-        {"kgx", "--", false},
-        {"ptyxis", "--", false},
-        {"gnome-terminal", "--", false},
-        {"konsole", "-e", false},
-        {"xfce4-terminal", "-x", false},
-        {"mate-terminal", "-x", false},
-        {"qterminal", "-e", false},
-        {"lxterminal", "-e", true},
-        {"tilix", "-e", true},
-        {"terminator", "-x", false},
-        {"alacritty", "-e", false},
-        {"kitty", "", false},
-        {"foot", "", false},
-        {"wezterm", "start --", false},
-        {"urxvt", "-e", false},
-        {"xterm", "-e", false}};
+    // The way each terminal's documentation says it takes a command.
+    const std::map<std::string, std::pair<std::string, bool>> conventions = {
+        {"xdg-terminal-exec", {"", false}},
+        {"users-own", {"-e", false}},
+        {"x-terminal-emulator", {"-e", false}},
+        {"gnome-terminal", {"--", false}},
+        {"xfce4-terminal", {"-x", false}},
+        {"wezterm", {"start --", false}},
+        {"tilix", {"-e", true}},
+        {"xterm", {"-e", false}}};
     enum class First { Runs, NotExecutable, CannotStart, DiesAtOnce };
     struct Row {
-        std::vector<std::size_t> present;  // indexes into `terminals`, the first one first
+        std::vector<std::string> present;  // the first one handled as `first` says
         First first;
-        std::optional<std::size_t> chosen;
+        std::string chosen;  // none: no terminal runs it
     };
-    std::vector<Row> rows;
-    for (std::size_t i = 0; i + 1 < terminals.size(); ++i) {
-        rows.push_back({{i + 1, i}, First::Runs, i});  // the preferred one is made second
-    }
-    rows.push_back({{2, 18}, First::NotExecutable, 18});
-    rows.push_back({{0, 2}, First::CannotStart, 2});
-    rows.push_back({{1, 3}, First::DiesAtOnce, 3});  // as one does with no display to reach
-    rows.push_back({{18}, First::CannotStart, std::nullopt});
-    rows.push_back({{}, First::Runs, std::nullopt});
+    const Row rows[] = {
+        {{"users-own", "xdg-terminal-exec"}, First::Runs, "xdg-terminal-exec"},
+        {{"x-terminal-emulator", "users-own"}, First::Runs, "users-own"},
+        {{"xterm", "gnome-terminal"}, First::Runs, "gnome-terminal"},
+        {{"xterm", "xfce4-terminal"}, First::Runs, "xfce4-terminal"},
+        {{"xterm", "wezterm"}, First::Runs, "wezterm"},
+        {{"xterm", "tilix"}, First::Runs, "tilix"},
+        {{"x-terminal-emulator", "xterm"}, First::NotExecutable, "xterm"},
+        {{"xdg-terminal-exec", "x-terminal-emulator"}, First::CannotStart, "x-terminal-emulator"},
+        {{"users-own", "gnome-terminal"}, First::DiesAtOnce, "gnome-terminal"},
+        {{"xterm"}, First::CannotStart, ""},
+        {{}, First::Runs, ""}};
     ::setenv("TERMINAL", "users-own", 1);
     const command::TransferCommand command{{"", "-r", "-f", "", "", "-w8000"}, "/roms/game.bin"};
     for (const Row& row : rows) {
-        for (const auto& [name, flag, oneText] : terminals) {
+        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + row.chosen);
+        for (const auto& [name, convention] : conventions) {
             fs::remove(folder_ / name);
         }
-        for (const std::size_t index : row.present) {
-            const auto& [name, flag, oneText] = terminals[index];
-            installTerminal(name, flag, oneText);
+        for (const std::string& name : row.present) {
+            installTerminal(name, conventions.at(name).first, conventions.at(name).second);
         }
-        const std::string first = row.present.empty() ? "" : std::get<0>(terminals[row.present[0]]);
+        const std::string first = row.present.empty() ? "" : row.present[0];
         if (row.first == First::NotExecutable) {
             fs::permissions(folder_ / first, fs::perms::owner_read);
         } else if (row.first == First::CannotStart) {
@@ -181,18 +250,85 @@ TEST_F(PosixLauncherTest, TakesTheFirstTerminalThatStartsInItsOwnConvention) {
         } else if (row.first == First::DiesAtOnce) {
             writeScript(first, "exit 1");
         }
-        const std::string chosen = row.chosen ? std::get<0>(terminals[*row.chosen]) : "";
-        SCOPED_TRACE(::testing::PrintToString(row.present) + " -> " + chosen);
-        if (chosen.empty()) {
-            const LaunchOutcome outcome = makeSystemLauncher()->start(command);
+        if (row.chosen.empty()) {
+            const LaunchOutcome outcome = settle(*makeSystemLauncher()->start(command));
             EXPECT_EQ(outcome.status, Status::NotStarted);
             EXPECT_NE(outcome.reason.find("Install a terminal"), std::string::npos);
             continue;
         }
-        EXPECT_EQ(run(command, chosen), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
+        EXPECT_EQ(run(command, row.chosen), Arguments({"-r", "-f", "-w8000", "/roms/game.bin"}));
         EXPECT_TRUE(fs::exists("shell-ran"));
     }
-    ::unsetenv("TERMINAL");
+}
+
+// Catches the tool run a second time by the next terminal after one that ran it and then ended
+// with an error (the user's shell cannot start; a terminal passing on a failure), a terminal
+// that ended without running it taken for one that did (after a second with an error, at once
+// without), and a start that none ran told as started.
+TEST_F(PosixLauncherTest, EachClickRunsTheToolOnceAtMost) {
+    struct Row {
+        const char* what;
+        std::string first;  // the terminal tried first, doing `body`; "$@" is its command
+        std::string body;
+        bool shellStarts;
+        bool xtermAfter;
+        Status status;
+        const char* tried;  // the terminals started, in order
+        const char* runs;   // a "ran" for each run of the tool
+    };
+    const Row rows[] = {
+        {"runs it, its shell cannot start", "xdg-terminal-exec", "\"$@\"", false, true,
+         Status::Started, "xdg-terminal-exec", "ran"},
+        {"runs it, passes on a failure", "users-own", "shift; \"$@\"; exit 1", true, true,
+         Status::Started, "users-own", "ran"},
+        {"fails after a second", "xdg-terminal-exec", "/bin/sleep 1; exit 1", true, true,
+         Status::Started, "xdg-terminal-exec xterm", "ran"},
+        {"fails after a second, no other", "xdg-terminal-exec", "/bin/sleep 1; exit 1", true, false,
+         Status::NotStarted, "xdg-terminal-exec", ""},
+        {"ends cleanly at once, nothing runs it", "xdg-terminal-exec", "exit 0", true, true,
+         Status::Started, "xdg-terminal-exec xterm", "ran"},
+        {"ends with an error at once, wakes up late", "xdg-terminal-exec",
+         "(echo late >> tried; " + awaitGate("go") + "; \"$@\") & exit 1", true, false,
+         Status::NotStarted, "xdg-terminal-exec late", ""},
+    };
+    ::setenv("TERMINAL", "users-own", 1);
+    fs::remove(folder_ / "cartpipe");
+    writeScript("cartpipe", "echo ran >> tool-runs; exit 1");  // fails at once
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        for (const char* name : {"tool-runs", "tried", "go", "xterm", "user-shell"}) {
+            fs::remove(folder_ / name);
+        }
+        writeTerminal(row.first, row.body);
+        if (row.xtermAfter) {
+            installTerminal("xterm", "-e");
+        }
+        if (row.shellStarts) {
+            writeScript("user-shell", "exit 0");
+        }
+        const LaunchOutcome outcome = settle(*launcher_->start({{"-r"}, "/game.bin"}));
+        EXPECT_EQ(outcome.status, row.status) << outcome.reason;
+        std::ofstream(folder_ / "go") << "";  // only now does a late one wake
+        awaitEveryTerminal();
+        EXPECT_EQ(lines("tried"), row.tried);
+        EXPECT_EQ(lines("tool-runs"), row.runs);
+        fs::remove(folder_ / row.first);
+    }
+}
+
+// Catches a start that waits for the terminal to decide (the window would freeze meanwhile), and
+// a terminal that hands the command to its server and ends at once passed over before the server
+// has begun the tool.
+TEST_F(PosixLauncherTest, StartReturnsWhileTheTerminalIsStillDeciding) {
+    writeTerminal("xdg-terminal-exec", "(" + awaitGate("go") + "; \"$@\") &");
+    const std::unique_ptr<PendingLaunch> launch = launcher_->start({{"-r"}, "/game.bin"});
+    EXPECT_FALSE(launch->poll().has_value());
+    EXPECT_FALSE(fs::exists(folder_ / "record"));
+    std::ofstream(folder_ / "go") << "";
+    EXPECT_EQ(settle(*launch).status, Status::Started);
+    awaitEveryTerminal();
+    EXPECT_EQ(record(kFactsBeforeArguments), Arguments({"-r", "/game.bin"}));
+    EXPECT_EQ(lines("tried"), "xdg-terminal-exec");
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ protected:
     // Starts `command`; what the stand-in tool received, or nothing within 20 s.
     std::optional<Arguments> run(const command::TransferCommand& command) {
         fs::remove(folder_ / "record");
-        const LaunchOutcome outcome = launcher_->start(command);
+        const LaunchOutcome outcome = settle(*launcher_->start(command));
         EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         for (; !fs::exists(folder_ / "record"); Sleep(20)) {
@@ -96,7 +96,8 @@ TEST_F(WindowsLauncherTest, EachFieldReachesTheToolAsOneArgumentThroughCmd) {
         }
     }
     fs::remove(folder_ / "record");
-    const LaunchOutcome refused = launcher_->start({{"-t\"&echo>marker&\""}, "C:\\CART.BIN"});
+    const LaunchOutcome refused =
+        settle(*launcher_->start({{"-t\"&echo>marker&\""}, "C:\\CART.BIN"}));
     EXPECT_EQ(refused.status, Status::Refused);
     EXPECT_NE(refused.reason.find("cartridge code"), std::string::npos) << refused.reason;
     EXPECT_FALSE(fs::exists(folder_ / "record") || fs::exists(folder_ / "marker"));

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 #ifdef _WIN32
 #include <windows.h>
@@ -15,10 +17,25 @@
 #include <unistd.h>
 #endif
 
+#include "platform/launcher.h"
+
 namespace quillon::platform {
 
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
+
+// Asks `launch` until it knows its outcome, as the window's timer does; a launch still undecided
+// after a minute has hung, and says so.
+inline LaunchOutcome settle(PendingLaunch& launch) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    for (; std::chrono::steady_clock::now() < deadline;
+         std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+        if (std::optional<LaunchOutcome> outcome = launch.poll()) {
+            return *outcome;
+        }
+    }
+    return {LaunchOutcome::Status::NotStarted, "still undecided after a minute"};
+}
 
 class StandInTest : public ::testing::Test {
 protected:
