@@ -1,0 +1,37 @@
+#include "ui/system_path.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace quillon::ui {
+
+#ifdef _WIN32
+// UTF-16 names are text as they stand.
+platform::NativeText nativeText(const QString& text) { return text.toStdWString(); }
+
+std::optional<QString> exactText(const platform::NativeText& native) {
+    return QString::fromStdWString(native);
+}
+#else
+platform::NativeText nativeText(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+
+std::optional<QString> exactText(const platform::NativeText& native) {
+    // Names are almost always plain ASCII, which reads the same in every
+    // system encoding: a folder of a hundred thousand of them needs no
+    // round trip through the system's codec.
+    const auto ascii = [](char byte) { return static_cast<unsigned char>(byte) < 0x80; };
+    if (std::all_of(native.begin(), native.end(), ascii)) {
+        return QString::fromLatin1(native.data(), static_cast<qsizetype>(native.size()));
+    }
+    const QByteArray bytes = QByteArray::fromStdString(native);
+    QString text = QFile::decodeName(bytes);
+    if (QFile::encodeName(text) != bytes) {
+        return std::nullopt;
+    }
+    return text;
+}
+#endif
+
+}  // namespace quillon::ui
