@@ -1,6 +1,7 @@
 #include "ui/system_path.h"
 
 #include <QFile>
+#include <QUrl>
 #include <algorithm>
 
 namespace quillon::ui {
@@ -12,6 +13,8 @@ platform::NativeText nativeText(const QString& text) { return text.toStdWString(
 std::optional<QString> exactText(const platform::NativeText& native) {
     return QString::fromStdWString(native);
 }
+
+QString readableText(const platform::NativeText& native) { return QString::fromStdWString(native); }
 #else
 platform::NativeText nativeText(const QString& text) {
     return QFile::encodeName(text).toStdString();
@@ -32,6 +35,35 @@ std::optional<QString> exactText(const platform::NativeText& native) {
     }
     return text;
 }
+
+QString readableText(const platform::NativeText& native) {
+    return QFile::decodeName(QByteArray::fromStdString(native));
+}
 #endif
+
+std::optional<QString> systemPath(const platform::NativeText& path) {
+    const std::optional<platform::NativeText> resolved = platform::resolvedPath(path);
+    return resolved ? exactText(*resolved) : std::nullopt;
+}
+
+std::optional<QString> systemPath(const QUrl& link) {
+    if (!link.isLocalFile()) {
+        return std::nullopt;
+    }
+    // A file link carries its path as UTF-8, percent-encoded; the toolkit
+    // reads bytes that are not UTF-8 (a POSIX name in another encoding) as
+    // U+FFFD.
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(link.path(QUrl::FullyEncoded).toLatin1());
+    if (QString::fromUtf8(bytes).toUtf8() != bytes) {
+        return std::nullopt;
+    }
+    return systemPath(nativeText(link.toLocalFile()));
+}
+
+std::optional<QString> currentFolder() {
+    const std::optional<platform::NativeText> folder = platform::currentFolder();
+    return folder ? exactText(*folder) : std::nullopt;
+}
 
 }  // namespace quillon::ui

@@ -5,6 +5,8 @@
 
 #include "platform/native_path.h"
 
+class QUrl;
+
 namespace quillon::ui {
 
 // Paths between the system's own form and text. A name the system's
@@ -17,5 +19,22 @@ platform::NativeText nativeText(const QString& text);
 
 // The text of `native`; nothing when it does not give back the same bytes.
 std::optional<QString> exactText(const platform::NativeText& native);
+
+// The text of `native`, characters that cannot be shown replaced: fit to
+// read and to show, never to name a file with.
+QString readableText(const platform::NativeText& native);
+
+// A path the user named, as the system opens it (platform::resolvedPath);
+// nothing when its folder does not exist or the resolved path has no exact
+// text.
+std::optional<QString> systemPath(const platform::NativeText& path);
+
+// The same for the local file or folder a dropped link names; nothing for
+// any other link.
+std::optional<QString> systemPath(const QUrl& link);
+
+// The folder the program runs in; nothing when it has none or it has no
+// exact text.
+std::optional<QString> currentFolder();
 
 }  // namespace quillon::ui
