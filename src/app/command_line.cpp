@@ -4,9 +4,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
+#include "platform/program_arguments.h"
 #include "settings/identity.h"
+#include "ui/system_path.h"
 
 namespace quillon::app {
 
@@ -18,9 +22,10 @@ constexpr char kLicence[] =
     "This is free software: you are free to change and redistribute it. There is NO WARRANTY, "
     "to the extent permitted by law.";
 
-}  // namespace
+constexpr std::string_view kEndOfOptions = "--";
 
-QString romArgument(const QStringList& arguments) {
+// The ROM named, or nothing, from the arguments as text.
+std::optional<QString> parsedRom(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Composes cartpipe's command line for uploading a ROM image to the "
@@ -44,11 +49,47 @@ QString romArgument(const QStringList& arguments) {
     if (roms.size() > 1) {
         parser.showHelp(EXIT_FAILURE);
     }
-    return roms.isEmpty() ? QString() : QFileInfo(roms.front()).absoluteFilePath();
+    return roms.isEmpty() ? std::nullopt : std::optional(roms.front());
+}
+
+}  // namespace
+
+CommandLine::CommandLine(int argc, char** argv)
+    : argv_(argv),
+      given_(argv, argv + argc),
+      arguments_(platform::programArguments(argc, argv)),
+      dashes_(static_cast<int>(
+          std::ranges::find_if(given_, [](const char* each) { return each == kEndOfOptions; }) -
+          given_.begin())),
+      toolkitArgc_(dashes_) {}
+
+std::optional<QString> CommandLine::romArgument() const {
+    // What the toolkit left before "--", then "--" and all after it.
+    std::vector<const platform::NativeText*> left;
+    for (int index = 0; index < toolkitArgc_; ++index) {
+        left.push_back(&arguments_[std::ranges::find(given_, argv_[index]) - given_.begin()]);
+    }
+    for (auto index = static_cast<std::size_t>(dashes_); index < given_.size(); ++index) {
+        left.push_back(&arguments_[index]);
+    }
+    QStringList texts;
+    for (const platform::NativeText* argument : left) {
+        texts.append(ui::readableText(*argument));
+    }
+    const std::optional<QString> rom = parsedRom(texts);
+    if (!rom) {
+        return std::nullopt;
+    }
+    // The argument it was read from. Another that reads the same would be a
+    // second ROM, or an option the parser did not know: either has ended the
+    // program.
+    const auto named = std::find(texts.begin() + 1, texts.end(), *rom);
+    return ui::systemPath(*left[named - texts.begin()]).value_or(QString());
 }
 
 void leaveUnlistableStartFolder() {
-    if (!QFileInfo(QDir::currentPath()).isDir()) {
+    const std::optional<QString> folder = ui::currentFolder();
+    if (!folder || !QFileInfo(*folder).isDir()) {
         QDir::setCurrent(QDir::homePath());
     }
 }

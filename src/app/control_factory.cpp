@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <limits>
 
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
@@ -140,6 +141,8 @@ QComboBox* comboBox(QWidget* parent, const char* name, std::span<const std::stri
 QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleName, int left,
                    int top, int width, int height) {
     auto* result = placed(new QLineEdit(parent), name, left, top, width, height);
+    // Qt's default limit, 32767 characters, would cut a long path short.
+    result->setMaxLength(std::numeric_limits<int>::max());
     result->setAccessibleName(accessibleName);
     return result;
 }
@@ -148,10 +151,11 @@ QLineEdit* hexBox(QWidget* parent, const char* name, rules::HexFieldId field,
                   const QString& accessibleName, int left, int top, int width, int height) {
     QLineEdit* result = textBox(parent, name, accessibleName, left, top, width, height);
     const rules::HexFieldRule& rule = rules::hexFieldRule(field);
-    result->setMaxLength(static_cast<int>(rule.length));
-    // Pastes and drops reach the box without a key press.
-    result->setValidator(
-        new ui::KeyFilterValidator([](int code) { return rules::keyPasses(code); }, result));
+    // Pastes and drops reach the box without a key press. The validator, not
+    // the box, holds typing and pasting to the field's length, so that saved
+    // text goes in whole.
+    result->setValidator(new ui::KeyFilterValidator([](int code) { return rules::keyPasses(code); },
+                                                    rule.length, result));
     // An input method would hand over composed text without a key press,
     // past the filter; hex digits need none.
     result->setAttribute(Qt::WA_InputMethodEnabled, false);

@@ -68,9 +68,10 @@ QComboBox* comboBox(QWidget* parent, const char* name, std::span<const std::stri
 QLineEdit* textBox(QWidget* parent, const char* name, const QString& accessibleName, int left,
                    int top, int width, int height);
 
-// The box of a hex option: as many characters as the field takes, hidden and
-// disabled while its option is off (as it is at first). Every character
-// reaches it as a key press, so that the key filter sees it.
+// The box of a hex option: typing and pasting fill it with as many
+// characters as the field takes, hidden and disabled while its option is off
+// (as it is at first). Every character reaches it as a key press, so that
+// the key filter sees it.
 QLineEdit* hexBox(QWidget* parent, const char* name, rules::HexFieldId field,
                   const QString& accessibleName, int left, int top, int width, int height);
 

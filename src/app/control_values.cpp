@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTextDocument>
 
 #include "app/text_conversion.h"
 
@@ -29,7 +30,10 @@ void setComboText(QComboBox* box, const QString& text) {
 void showPreview(QLabel* label, const std::string& line) {
     const QString text = fromUtf8(line);
     label->setText(text);
-    label->setToolTip(text);
+    // A tooltip reads text that looks like markup as markup, and a
+    // destination such as "<h1>BIG</h1>x.a78" would show as a heading: the
+    // line goes in as escaped text, its blanks kept.
+    label->setToolTip(Qt::convertFromPlainText(text, Qt::WhiteSpacePre));
     label->setAccessibleDescription(text);
 }
 

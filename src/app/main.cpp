@@ -9,7 +9,8 @@
 #include "ui/user_settings_store.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    quillon::app::CommandLine commandLine(argc, argv);
+    QApplication application(commandLine.toolkitArgc(), argv);
     // No display name: Qt would add it to the window's caption.
     QApplication::setApplicationName(QString::fromUtf8(quillon::settings::kProgramName));
     QApplication::setOrganizationName(QString::fromUtf8(quillon::settings::kOrganization));
@@ -25,7 +26,7 @@ int main(int argc, char* argv[]) {
     // entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quillon.Quillon"));
     // Before anything is built: --help and --version end the program here.
-    const QString rom = quillon::app::romArgument(QApplication::arguments());
+    const std::optional<QString> rom = commandLine.romArgument();
     quillon::app::leaveUnlistableStartFolder();
 
     quillon::ui::UserSettingsStore store;
@@ -35,8 +36,8 @@ int main(int argc, char* argv[]) {
 
     quillon::app::frmGameLoader window({store, *launcher, *drives});
     window.show();
-    if (!rom.isEmpty()) {
-        window.openRom(rom);
+    if (rom) {
+        window.openRom(*rom);
     }
     // Closing the only window ends the program.
     return QApplication::exec();

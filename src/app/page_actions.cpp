@@ -1,7 +1,5 @@
 #include "app/page_actions.h"
 
-#include <QDir>
-
 #include "app/text_conversion.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
@@ -38,8 +36,7 @@ bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood) 
 }
 
 bool openFolder(ui::DriveList* drive, ui::FolderList* folders, const QString& folder) {
-    // Cleaned, so that a path through ".." finds the drive it really lies on.
-    const int holder = drive->indexForPath(QDir::cleanPath(folder));
+    const int holder = drive->indexForPath(folder);
     if (holder >= 0 && holder != drive->currentIndex()) {
         drive->setCurrentIndex(holder);
         // A drive that is not ready has been reported and set back.

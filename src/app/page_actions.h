@@ -35,9 +35,10 @@ void tellIfAny(QWidget* page, const std::string& text);
 // that nested change rewrites the page's own note of the last good drive.
 bool openDrive(ui::DriveList* drive, ui::FolderList* folders, QString lastGood);
 
-// Opens `folder` as a user would reach it: its drive chosen in the drive list
-// first (which runs the drive change), then the folder in the folder list
-// (which runs the folder change). False when either would not open.
+// Opens `folder`, a path as the system opens it (ui::systemPath), as a user
+// would reach it: its drive chosen in the drive list first (which runs the
+// drive change), then the folder in the folder list (which runs the folder
+// change). False when either would not open.
 bool openFolder(ui::DriveList* drive, ui::FolderList* folders, const QString& folder);
 
 }  // namespace quillon::app

@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "ui/system_path.h"
+
 namespace quillon::app {
 
 namespace {
@@ -62,14 +64,16 @@ bool PathDrop::eventFilter(QObject* watched, QEvent* event) {
 
 std::optional<QString> PathDrop::wantedPath(const QMimeData* data) const {
     const QList<QUrl> urls = data->urls();
-    if (urls.size() != 1 || !urls.front().isLocalFile()) {
+    if (urls.size() != 1) {
         return std::nullopt;
     }
-    const QFileInfo path(urls.front().toLocalFile());
-    if (!wanted_(path)) {
+    // The path as the system opens it: a path through a link and ".." names
+    // another folder than its text does.
+    std::optional<QString> path = ui::systemPath(urls.front());
+    if (!path || !wanted_(QFileInfo(*path))) {
         return std::nullopt;
     }
-    return path.absoluteFilePath();
+    return path;
 }
 
 }  // namespace quillon::app

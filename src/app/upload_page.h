@@ -48,10 +48,11 @@ public:
     void LabelChange1();
     void CheckAll1();
 
-    // Chooses the ROM at `path` as a user would: its folder opened through
-    // the drive and folder lists, then the file clicked in the file list. A
-    // path that is no ROM file is answered as a click on a non-ROM is, and
-    // nothing changes.
+    // Chooses the ROM at `path`, a path as the system opens it
+    // (ui::systemPath), as a user would: its folder opened through the drive
+    // and folder lists, then the file clicked in the file list. A path that
+    // is no ROM file (the empty one included) is answered as a click on a
+    // non-ROM is, and nothing changes.
     void openRom(const QString& path);
 
 private:

@@ -11,8 +11,8 @@ enum class HexFieldId { UploadWrite, DumpWrite, DumpBank };
 // What one hex option asks of its text.
 struct HexFieldRule {
     HexFieldId id;
-    // Digits the option takes: the box holds no more, and fewer leave the
-    // option incomplete.
+    // Digits the option takes: typing and pasting put no more into the box,
+    // and fewer leave the option incomplete.
     std::size_t length;
     bool focusWhenSwitchedOn;
 };

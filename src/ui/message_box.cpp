@@ -27,6 +27,9 @@ void showMessage(QWidget* parent, const QString& text) {
     // leaves the user nothing to decide.
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(settings::kProgramName), text,
                     QMessageBox::Ok, parent);
+    // A message may quote the user's own text (a path, a field), which the
+    // box would read as markup if it looked like some.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 #ifndef _WIN32
 #include <sys/stat.h>
 #include <unistd.h>
+#include <fstream>
 #endif
 
 #include <QApplication>
@@ -36,9 +37,18 @@ private slots:
         h.emplace();
         for (const auto& [name, bytes] : {std::pair{"roms/cart.a78", 2048},
                                           {"roms/notes.txt", 10},
-                                          {"../spare/games/GAME.BIN", 32768}}) {
+                                          {"../spare/games/GAME.BIN", 32768},
+                                          {"../spare/x.a78", 2048},
+                                          {"x.a78", 4096},
+                                          {"bad\uFFFD.a78", 4096}}) {
             QVERIFY(!h->make(name, bytes).isEmpty());
         }
+#ifndef _WIN32
+        // Read by the text of its path, "lnk/.." is the work folder; by the system, Spare.
+        QVERIFY(QFile::link(h->drives.spare.root + "/games", h->workFolder() + "/lnk"));
+        // The name that reads as "bad\uFFFD.a78" once its byte is replaced.
+        QVERIFY(std::ofstream(QFile::encodeName(h->workFolder()).toStdString() + "/bad\xff.a78"));
+#endif
         h->open();
     }
     void cleanup() { h.reset(); }
@@ -48,46 +58,63 @@ private slots:
     // before).
     void pathsComeIn_data() {
         QTest::addColumn<QString>("via");
-        QTest::addColumn<QStringList>("paths");
+        QTest::addColumn<QByteArrayList>("paths");
         QTest::addColumn<QString>("after");
         QTest::newRow("argument: ROM on another drive, through ..")
-            << "argument" << QStringList{"../spare/games/GAME.BIN"}
+            << "argument" << QByteArrayList{"../spare/games/GAME.BIN"}
             << "Spare|{spare}/games|GAME.BIN|ROM Selected: GAME|ROM Size: 32KB|No Double|on|"
                "Work|{work}|";
-        QTest::newRow("argument: not a ROM") << "argument" << QStringList{"roms/notes.txt"} << "";
-        QTest::newRow("argument: missing ROM") << "argument" << QStringList{"roms/gone.a78"} << "";
+        QTest::newRow("argument: not a ROM")
+            << "argument" << QByteArrayList{"roms/notes.txt"} << "";
+        QTest::newRow("argument: missing ROM")
+            << "argument" << QByteArrayList{"roms/gone.a78"} << "";
         QTest::newRow("drop: ROM on upload")
-            << "fraUp" << QStringList{"roms/cart.a78"}
+            << "fraUp" << QByteArrayList{"roms/cart.a78"}
             << "Work|{work}/roms|cart.a78|ROM Selected: CART|ROM Size: 2KB|Double |on|Work|{work}|";
         QTest::newRow("drop: folder on the destination box")
-            << "txtFileInput" << QStringList{"../spare/games"}
+            << "txtFileInput" << QByteArrayList{"../spare/games"}
             << "Work|{work}||||No Double|off|Spare|{spare}/games|{spare}/games/";
         QTest::newRow("drop: two ROMs")
-            << "fraUp" << QStringList{"roms/cart.a78", "../spare/games/GAME.BIN"} << "";
+            << "fraUp" << QByteArrayList{"roms/cart.a78", "../spare/games/GAME.BIN"} << "";
+#ifndef _WIN32  // Windows has neither such links nor such names
+        for (const QString via : {"argument", "fraUp"}) {
+            QTest::addRow("%s: through a link, then ..", qPrintable(via))
+                << via << QByteArrayList{"lnk/../x.a78"}
+                << "Spare|{spare}|x.a78|ROM Selected: X|ROM Size: 2KB|Double |on|Work|{work}|";
+            QTest::addRow("%s: a byte the encoding cannot show", qPrintable(via))
+                << via << QByteArrayList{"bad\xff.a78"} << "";
+        }
+#endif
     }
     // A ROM not opened through drive and folder or not chosen as a click chooses it, a relative
     // path not taken from the current folder, a named non-ROM chosen or passed over silently; a
     // drag not refused up front, a drop half applied or taken as a move (the file manager would
-    // delete the file), a folder not made the destination.
+    // delete the file), a folder not made the destination; ".." taken by the path's text and not
+    // by the system, a name that lost a byte taken for the look-alike it reads as.
     void pathsComeIn() {
         QFETCH(QString, via);
-        QFETCH(QStringList, paths);
+        QFETCH(QByteArrayList, paths);
         QFETCH(QString, after);
         QVERIFY(via == "argument" || via == "fraUp" || h->chooseTab(1));
         const QString before = state();
         if (via == "argument") {
-            h->window().openRom(quillon::app::romArgument({"quillon", paths[0]}));
+            QByteArray program("quillon");
+            char* argv[] = {program.data(), paths[0].data(), nullptr};
+            if (const auto rom = quillon::app::CommandLine(2, argv).romArgument()) {
+                h->window().openRom(*rom);
+            }
             const QString refused = "Please select an atari file only!";
             QCOMPARE(h->messages, after.isEmpty() ? QStringList{refused} : QStringList());
         } else {
+            // Each path's bytes, as file managers give them in a link.
+            const QByteArray work = QUrl::fromLocalFile(h->workFolder() + "/").toEncoded();
             QList<QUrl> urls;
-            for (const QString& path : paths) {
-                urls << (path.contains("://") ? QUrl(path)
-                                              : QUrl::fromLocalFile(h->workFolder() + "/" + path));
+            for (const QByteArray& path : paths) {
+                urls << QUrl::fromEncoded(work + path.toPercentEncoding("/"));
             }
             QMimeData data;  // links and their text, as file managers give them
             data.setUrls(urls);
-            data.setText(paths.join('\n'));
+            data.setText(QString::fromUtf8(paths.join('\n')));
             QWidget* onto = h->find(via.toLatin1().constData());
             // Shift proposes a move, as a file manager does within one file system.
             const auto actions = Qt::CopyAction | Qt::MoveAction;
@@ -160,8 +187,11 @@ private slots:
     }
 
 #ifndef _WIN32  // a Windows folder cannot be deleted while current, and its names are UTF-16
-    // A start folder that has gone, or whose name cannot be shown, kept for the lists.
+    // A start folder that has gone, or whose name cannot be shown, kept for the lists (or its
+    // look-alike opened).
     void anUnlistableStartFolderGivesWayToHome() {
+        // What "bad\xff" reads as once its byte is replaced.
+        QVERIFY(!h->make("bad\uFFFD").isEmpty());
         for (const QByteArray& name : {QByteArray("gone"), QByteArray("bad\xff")}) {
             const QByteArray path = QFile::encodeName(h->workFolder()) + "/" + name;
             QVERIFY(::mkdir(path, 0700) == 0 && ::chdir(path) == 0);

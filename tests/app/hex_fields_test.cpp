@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QTextDocument>
 #include <optional>
 
 #include "window_harness.h"
@@ -77,33 +78,45 @@ private slots:
         QCOMPARE(h->text("lblscript1"), "cartpipe       " + folder);
     }
 
-    void pasteKeepsToTheHexRule_data() {
+    void pasteGoesInWholeOrNotAtAll_data() {
+        QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("way");
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("kept");
-        for (const auto& [row, way, pasted, kept] :
-             {std::tuple{"Shift+Insert, a letter past F", "Shift+Insert", "8g00", ""},
-              {"menu, longer than the box", "menu", "1F2E3D", "1F2E"},
-              {"drop, a blank", "drop", " 800", ""},
-              {"drop, small letters", "drop", "c0", "c0"}}) {
-            QTest::newRow(row) << QString(way) << QString(pasted) << QString(kept);
+        for (const auto& [row, box, way, pasted, kept] :
+             {std::tuple{"a letter past F", "txtHexx", "Shift+Insert", "8g00", ""},
+              {"longer than the box", "txtHexx", "menu", "18000", ""},
+              {"longer than the bank number", "txtShortHexx", "Shift+Insert", "123", ""},
+              {"a blank", "txtHexx", "drop", " 800", ""},
+              {"small letters", "txtHexx", "drop", "c0", "c0"},
+              {"markup", "txtFileInput", "menu", "<h1>BIG</h1>  x.a78", "<h1>BIG</h1>  x.a78"}}) {
+            QTest::addRow("%s, %s by %s", box, row, way) << box << way << pasted << kept;
         }
+        const QString longPath = QString(40000, 'd') + ".a78";
+        QTest::newRow("txtFileInput, 40 000 characters by Shift+Insert")
+            << "txtFileInput"
+            << "Shift+Insert" << longPath << longPath;
     }
     // Text that went past the key filter into the field, the preview and the command; a paste
-    // not cut to the box's length or not counted.
-    void pasteKeepsToTheHexRule() {
+    // cut to the box's length ("18000" sent as "1800") or not counted; a destination cut short;
+    // user text in the preview's tooltip read as markup.
+    void pasteGoesInWholeOrNotAtAll() {
+        QFETCH(QString, box);
         QFETCH(QString, way);
         QFETCH(QString, pasted);
         QFETCH(QString, kept);
-        QLineEdit* box = switchOn("txtHexx");
+        const QByteArray name = box.toLatin1();
+        QLineEdit* edit = box == "txtFileInput" && h->chooseTab(1)
+                              ? h->find<QLineEdit>("txtFileInput")
+                              : switchOn(name.constData());
         QApplication::clipboard()->setText(pasted);
-        box->setFocus();
-        const QPoint middle = box->rect().center();
+        edit->setFocus();
+        const QPoint middle = edit->rect().center();
         if (way == "Shift+Insert") {
-            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
         } else if (way == "menu") {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, middle, box->mapToGlobal(middle));
-            QApplication::sendEvent(box, &event);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, middle, edit->mapToGlobal(middle));
+            QApplication::sendEvent(edit, &event);
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu != nullptr);
             QAction* paste = nullptr;
@@ -117,14 +130,21 @@ private slots:
             data.setText(pasted);
             QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
             QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
-            QApplication::sendEvent(box, &enter);
-            QApplication::sendEvent(box, &drop);
+            QApplication::sendEvent(edit, &enter);
+            QApplication::sendEvent(edit, &drop);
         }
-        QCOMPARE(box->text(), kept);
-        QCOMPARE(h->window().upload().flags().hexx, kept.size() == 4);
-        const QString preview = h->text("lblscript1");  // follows a paste as it follows typing
-        QVERIFY2(kept.isEmpty() ? !preview.contains(pasted) : preview.contains("-w" + kept + " "),
-                 qPrintable(preview));
+        QCOMPARE(edit->text(), kept);
+        if (box == "txtHexx") {
+            QCOMPARE(h->window().upload().flags().hexx, kept.size() == 4);
+        }
+        // The preview follows a paste as it follows typing, and its tooltip shows it as it is.
+        auto* preview = h->find<QLabel>(box == "txtHexx" ? "lblscript1" : "lblscript2");
+        QVERIFY(kept.isEmpty() ? !preview->text().contains(pasted)
+                               : preview->text().contains(kept));
+        QTextDocument tooltip;
+        const QString tip = preview->toolTip();
+        Qt::mightBeRichText(tip) ? tooltip.setHtml(tip) : tooltip.setPlainText(tip);
+        QCOMPARE(tooltip.toPlainText(), preview->text());
     }
 
 private:

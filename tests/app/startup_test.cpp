@@ -45,7 +45,8 @@ private slots:
         QVERIFY(window.rect().contains(h->find("fraUp")->geometry()));
     }
 
-    // A restore touching the unsaved page, or bypassing the handlers (out of step, focus moved).
+    // A restore touching the unsaved page, or bypassing the handlers (out of step, focus moved),
+    // or cutting a saved text to the box's length.
     void savedPagesComeBackInStep() {
         save("Dump", {{"chkHexx2", "False"},
                       {"txtHexx2", "C000"},
@@ -57,7 +58,7 @@ private slots:
                  h->native("cartpipe       " + h->workFolder() + "/cartpipe        -t26F8 "));
         save("Upload", {{"chkFast", "True"},
                         {"chkHexx", "True"},
-                        {"txtHexx", "8000"},
+                        {"txtHexx", "80001"},
                         {"cboDouble", "Reverse"},
                         {"cboLPT", "Port 2"},
                         {"cboType", "Linear"},
@@ -66,7 +67,7 @@ private slots:
                       {"chkHexx2", "True"},
                       {"txtHexx2", "zz"},
                       {"chkShortHexx", "True"},
-                      {"txtShortHexx", "1F"},
+                      {"txtShortHexx", "1F0"},
                       {"cboDouble2", "Double "},
                       {"cboLPT2", "Port 3"},
                       {"cboType2", "Highscore"},
@@ -75,13 +76,13 @@ private slots:
         QCOMPARE(h->savedOptions().mid(6, 5),
                  (QStringList{"chkAlternate2 'Alternate Mode' disabled checked",
                               "chkHexx2 'Writeaddress' checked", "txtHexx2 'zz'",
-                              "chkShortHexx 'Banknumber' checked", "txtShortHexx '1F'"}));
-        QVERIFY(h->find("txtHexx")->isVisible() && h->text("txtHexx") == "8000");
+                              "chkShortHexx 'Banknumber' checked", "txtShortHexx '1F0'"}));
+        QVERIFY(h->find("txtHexx")->isVisible() && h->text("txtHexx") == "80001");
         QVERIFY(window.upload().flags().hexx && !window.dump().flags().hexx);
         QVERIFY(window.dump().flags().shortHexx);
         QCOMPARE(h->text("lblscript1"),
-                 h->native("cartpipe  -r -f -l2 -c1 -w8000 " + h->workFolder() + "/"));
-        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F -wzz -tTEST "));
+                 h->native("cartpipe  -r -f -l2 -c1 -w80001 " + h->workFolder() + "/"));
+        QCOMPARE(h->text("lblscript2"), QString("cartpipe -a -d  -l3 -c2 -n1F0 -wzz -tTEST "));
         QVERIFY(!h->enabled("cmdPlay") && !h->enabled("cmdPlay2"));  // no ROM, no destination
         QVERIFY(QApplication::focusWidget() != h->find("txtShortHexx"));
         QVERIFY(h->chooseTab(1));  // a restored text goes in unjudged; typing on is judged
@@ -90,6 +91,8 @@ private slots:
         QApplication::clipboard()->setText("g2");  // and so is a paste
         h->press("txtHexx2", Qt::Key_Insert, Qt::ShiftModifier);
         QCOMPARE(h->text("txtHexx2"), QString("zz1"));
+        h->type("txtShortHexx", "2");  // nor typed past the box's length
+        QCOMPARE(h->text("txtShortHexx"), QString("1F0"));
     }
 
 #ifndef _WIN32  // a registry key cannot be a pipe; the store's own test covers its refusal

@@ -12,7 +12,8 @@ class MessageBoxTest : public QObject {
     Q_OBJECT
 private slots:
     // A hook that still opens a box; a box that is not modal, not captioned
-    // "Quillon" or has more than OK (closed by the keyboard from its loop).
+    // "Quillon", has more than OK (closed by the keyboard from its loop) or
+    // reads a quoted text as markup.
     void messagesGoToTheHookOrAModalOkBox() {
         QStringList seen;
         setMessageHook([&seen](const QString& text) {
@@ -27,12 +28,13 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box != nullptr);
             seen << box->windowTitle() << box->text()
-                 << (box->standardButtons() == QMessageBox::Ok ? "OK only" : "other buttons");
+                 << (box->standardButtons() == QMessageBox::Ok ? "OK only" : "other buttons")
+                 << (box->textFormat() == Qt::PlainText ? "plain" : "markup");
             QTest::keyClick(box, Qt::Key_Return);
         });
         showMessage(&window, "Please select an atari file only!");
         QCOMPARE(seen, QStringList({"Drive not ready", "no box", "Quillon",
-                                    "Please select an atari file only!", "OK only"}));
+                                    "Please select an atari file only!", "OK only", "plain"}));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
     }
 };
