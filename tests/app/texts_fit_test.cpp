@@ -2,6 +2,7 @@
 // (QT_SCALE_FACTOR: CMake runs it at 100, 150 and 200 %).
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QStyleOptionComboBox>
 #include <QTest>
 #include <optional>
@@ -45,6 +46,38 @@ private slots:
             }
         }
         QVERIFY(checked > 24);
+    }
+
+    void aFolderEightLevelsDownKeepsItsName_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("upload page") << "Dir2" << 0;
+        QTest::newRow("download page") << "Dir1" << 1;
+    }
+    // The open folder's name cut ("Quillon…") or pushed out of view by the indentation of its
+    // ancestors, deep in a user's folders.
+    void aFolderEightLevelsDownKeepsItsName() {
+        QFETCH(QString, list);
+        QFETCH(int, tab);
+        const QByteArray name = list.toLatin1();
+        // The branch's rows stand above the open folder: its row is its depth.
+        QStringList branch;
+        for (int depth = h->find<QListView>(name.constData())->currentIndex().row(); depth < 7;
+             ++depth) {
+            branch << QString("level %1").arg(depth + 1);
+        }
+        branch << "Quillon-2.5.0";
+        QVERIFY(!h->make(branch.join('/')).isEmpty());
+        h->open();
+        QVERIFY(h->chooseTab(tab));
+        auto* view = h->find<QListView>(name.constData());
+        for (const QString& folder : branch) {
+            QVERIFY(h->openFolder(name.constData(), folder));
+        }
+        QCOMPARE(view->currentIndex().data().toString(), branch.last());
+        const int needed = view->sizeHintForIndex(view->currentIndex()).width();
+        QVERIFY2(needed <= view->viewport()->width(),
+                 qPrintable(QString("%1 of %2 pixels").arg(needed).arg(view->viewport()->width())));
     }
 
 private:
