@@ -18,8 +18,8 @@ build=$(cd "${1:-$repo/build/windows}" && pwd)
 fail() { echo "check-windows-package: FAIL: $*" >&2; exit 1; }
 step() { echo "check-windows-package: $*"; }
 
-for tool in cpack unzip makensis wrestool x86_64-w64-mingw32-objdump wine; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (packages: cmake unzip nsis icoutils binutils-mingw-w64-x86-64 wine)"
+for tool in cpack unzip makensis wrestool xmllint file x86_64-w64-mingw32-objdump wine; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (packages: cmake unzip nsis icoutils libxml2-utils file binutils-mingw-w64-x86-64 wine)"
 done
 [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX/drive_c/windows/system32 ]] || fail "no booted wine prefix in WINEPREFIX"
 
@@ -93,6 +93,30 @@ wrestool -l "$folder/quillon.exe" | grep -q -- '--type=14' || fail "quillon.exe 
 wrestool -l "$folder/quillon.exe" | grep -q -- '--type=16' || fail "quillon.exe has no version information"
 wrestool -x --raw --type=16 "$folder/quillon.exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -d '\0' \
     | grep -q "$version" || fail "the version information does not say $version"
+
+# Windows reads one manifest, and only elements in the namespaces it knows:
+# one misspelt is ignored without a word. Each row: element, its namespace,
+# the attribute read (none: its text), the value it must have.
+step "checking the manifest of quillon.exe"
+[[ $(wrestool -l --type=24 "$folder/quillon.exe" | wc -l) == 1 ]] \
+    || fail "quillon.exe must carry exactly one manifest, not: $(wrestool -l --type=24 "$folder/quillon.exe")"
+wrestool -x --raw --type=24 "$folder/quillon.exe" >"$scratch/manifest.xml"
+xmllint --noout "$scratch/manifest.xml" || fail "the manifest is not well-formed XML"
+while IFS='|' read -r element namespace attribute want; do
+    path="//*[local-name()='$element' and namespace-uri()='$namespace']"
+    [[ -n $attribute ]] && path+="/@$attribute"
+    got=$(xmllint --xpath "string($path)" "$scratch/manifest.xml")
+    [[ $got == "$want" ]] || fail "the manifest's $element${attribute:+ $attribute} is '$got', not '$want'"
+done <<ROWS
+requestedExecutionLevel|urn:schemas-microsoft-com:asm.v3|level|asInvoker
+supportedOS|urn:schemas-microsoft-com:compatibility.v1|Id|{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}
+dpiAwareness|http://schemas.microsoft.com/SMI/2016/WindowsSettings||PerMonitorV2
+longPathAware|http://schemas.microsoft.com/SMI/2016/WindowsSettings||true
+ROWS
+common_controls="//*[local-name()='dependentAssembly']/*[local-name()='assemblyIdentity'
+    and @name='Microsoft.Windows.Common-Controls' and @version='6.0.0.0']"
+[[ $(xmllint --xpath "count($common_controls)" "$scratch/manifest.xml") == 1 ]] \
+    || fail "the manifest does not ask for common controls 6"
 
 # quillon.exe at the given path, started offscreen as the test suite runs,
 # stays up and Qt reports no problem. That platform plugin is not shipped (a
