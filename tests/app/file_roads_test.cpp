@@ -170,11 +170,22 @@ private slots:
     }
 
 #ifdef _WIN32
+    void theSystemLauncherHandsTheToolItsArguments_data() {
+        QTest::addColumn<QStringList>("folders");  // down from the start folder
+        QStringList deep;
+        for (int level = 1; level <= 10; ++level) {
+            deep << QString("a folder with a long name %1").arg(level);
+        }
+        QTest::newRow("a folder with blanks") << QStringList{"Roms With A Long Name"};
+        QTest::newRow("folders deeper than 260 characters") << deep;
+    }
     // The real launcher through the system's interpreter losing, splitting or not shortening
-    // arguments (the recording cartpipe.exe first on PATH).
+    // arguments (the recording cartpipe.exe first on PATH); a folder too deep for a plain path
+    // not listed, or a ROM in it or a destination that long not reaching the tool whole.
     void theSystemLauncherHandsTheToolItsArguments() {
-        const QString roms = h->make("Roms With A Long Name"), record = h->make("bin") + "/record";
-        h->make("Roms With A Long Name/Space Game.a78", 4096);
+        QFETCH(QStringList, folders);
+        const QString roms = h->make(folders.join('/')), record = h->make("bin") + "/record";
+        h->make(folders.join('/') + "/Space Game.a78", 4096);
         const QByteArray path = qgetenv("PATH");
         const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
         const QString standIn = QCoreApplication::applicationDirPath() + "/../platform/stand-in";
@@ -187,17 +198,21 @@ private slots:
             system_->shortPath(h->native(roms + "/Space Game.a78").toStdString()));
         QVERIFY2(rom.contains('~'), qPrintable(rom));  // the folder's short form
         h->open(system_.get());
-        QVERIFY(h->openFolder("Dir2", "Roms With A Long Name") && h->clickFile("Space Game.a78"));
+        for (const QString& folder : folders) {
+            QVERIFY(h->openFolder("Dir2", folder));
+        }
+        QVERIFY(h->clickFile("Space Game.a78"));
         h->click("chkFast");
         h->replaceText("cboLPT", "Port 2");
+        QVERIFY(h->text("lblscript1").endsWith(h->native(roms + "/Space Game.a78")));
         h->click("cmdPlay");
         QCOMPARE(received(record), (QStringList{"-f", "-l2", rom}));
         QVERIFY(h->chooseTab(1));
-        h->type("txtFileInput", h->native(dumps_ + "/my cart.bin"));
+        const QString destination = h->native(dumps_ + "/" + folders.join('/') + "/my cart.bin");
+        h->type("txtFileInput", destination);
         h->replaceText("cboDouble2", "Reverse");
         h->click("cmdPlay2");
-        QCOMPARE(received(record),
-                 (QStringList{"-r", "-tTEST", h->native(dumps_ + "/my cart.bin")}));
+        QCOMPARE(received(record), (QStringList{"-r", "-tTEST", destination}));
     }
 #endif  // the POSIX launcher's arguments are checked by its own tests
 
