@@ -45,11 +45,13 @@ bool writeTo(HANDLE handle, const std::string& text) {
 bool writeToConsole(ConsoleStream stream, std::string_view text) {
     const std::string ended = withWindowsLineEnds(text);
     // Handed over by whoever started the program: a redirection to a file or
-    // pipe (`quillon.exe --help > help.txt`), or a parent's own handles.
+    // pipe (`quillon.exe --help > help.txt`), or a parent's own handles. A
+    // parent's console handles may reach a program with a window that is not
+    // attached to that console, and fail it: then it attaches.
     const HANDLE given =
         ::GetStdHandle(stream == ConsoleStream::Output ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
-    if (given != nullptr && given != INVALID_HANDLE_VALUE) {
-        return writeTo(given, ended);
+    if (given != nullptr && given != INVALID_HANDLE_VALUE && writeTo(given, ended)) {
+        return true;
     }
     // Started from a command prompt, which does not wait for a program with
     // a window and has shown its next prompt already: the answer goes on a
