@@ -37,7 +37,8 @@ else()
   # itself runs without one, so it is recommended rather than required. Any
   # x-terminal-emulator will do, xterm is apt's pick when none is there.
   # Liberation Sans has the widths the fixed layout was drawn for; without it
-  # the desktop's font may cut a caption short.
+  # the desktop's font may cut a caption short. Its narrow face lets the
+  # option boxes show their longest items at the layout's size.
   set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xterm | x-terminal-emulator, fonts-liberation")
 endif()
 

@@ -3,10 +3,12 @@
 # and checks the ZIP the way a user meets it: these files and no others, a
 # README.txt with Windows line ends that says where cartpipe.exe goes and
 # how to make the copy portable, every DLL that any of them needs either
-# among them or Windows' own, the icon and version resources in quillon.exe,
-# and quillon.exe, unpacked into a fresh folder, started under wine with no
-# Qt of the build machine on the search path, stays up. Where wine can run a 32-bit program it then runs
-# the installer too: install, upgrade and uninstall, in a prefix of its own.
+# among them or Windows' own, the icon, version and manifest resources in
+# quillon.exe, and quillon.exe, unpacked into a fresh folder, started under
+# wine with no Qt of the build machine on the search path, stays up. Then
+# the installer is run too (scripts/check-windows-installer.sh): install,
+# upgrade and uninstall, for everyone and for one user, in a prefix of its
+# own.
 #
 # Usage: scripts/check-windows-package.sh [Windows build folder, default build/windows]
 # Runs in the wine prefix named by WINEPREFIX (scripts/test.sh sets one up).
@@ -18,8 +20,8 @@ build=$(cd "${1:-$repo/build/windows}" && pwd)
 fail() { echo "check-windows-package: FAIL: $*" >&2; exit 1; }
 step() { echo "check-windows-package: $*"; }
 
-for tool in cpack unzip makensis wrestool x86_64-w64-mingw32-objdump wine; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (packages: cmake unzip nsis icoutils binutils-mingw-w64-x86-64 wine)"
+for tool in cpack unzip makensis wrestool xmllint file x86_64-w64-mingw32-objdump wine; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (packages: cmake unzip nsis icoutils libxml2-utils file binutils-mingw-w64-x86-64 wine)"
 done
 [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX/drive_c/windows/system32 ]] || fail "no booted wine prefix in WINEPREFIX"
 
@@ -94,6 +96,30 @@ wrestool -l "$folder/quillon.exe" | grep -q -- '--type=16' || fail "quillon.exe 
 wrestool -x --raw --type=16 "$folder/quillon.exe" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -d '\0' \
     | grep -q "$version" || fail "the version information does not say $version"
 
+# Windows reads one manifest, and only elements in the namespaces it knows:
+# one misspelt is ignored without a word. Each row: element, its namespace,
+# the attribute read (none: its text), the value it must have.
+step "checking the manifest of quillon.exe"
+[[ $(wrestool -l --type=24 "$folder/quillon.exe" | wc -l) == 1 ]] \
+    || fail "quillon.exe must carry exactly one manifest, not: $(wrestool -l --type=24 "$folder/quillon.exe")"
+wrestool -x --raw --type=24 "$folder/quillon.exe" >"$scratch/manifest.xml"
+xmllint --noout "$scratch/manifest.xml" || fail "the manifest is not well-formed XML"
+while IFS='|' read -r element namespace attribute want; do
+    path="//*[local-name()='$element' and namespace-uri()='$namespace']"
+    [[ -n $attribute ]] && path+="/@$attribute"
+    got=$(xmllint --xpath "string($path)" "$scratch/manifest.xml")
+    [[ $got == "$want" ]] || fail "the manifest's $element${attribute:+ $attribute} is '$got', not '$want'"
+done <<ROWS
+requestedExecutionLevel|urn:schemas-microsoft-com:asm.v3|level|asInvoker
+supportedOS|urn:schemas-microsoft-com:compatibility.v1|Id|{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}
+dpiAwareness|http://schemas.microsoft.com/SMI/2016/WindowsSettings||PerMonitorV2
+longPathAware|http://schemas.microsoft.com/SMI/2016/WindowsSettings||true
+ROWS
+common_controls="//*[local-name()='dependentAssembly']/*[local-name()='assemblyIdentity'
+    and @name='Microsoft.Windows.Common-Controls' and @version='6.0.0.0']"
+[[ $(xmllint --xpath "count($common_controls)" "$scratch/manifest.xml") == 1 ]] \
+    || fail "the manifest does not ask for common controls 6"
+
 # quillon.exe at the given path, started offscreen as the test suite runs,
 # stays up and Qt reports no problem. That platform plugin is not shipped (a
 # user's Windows has a display): Qt finds it in the build's Qt. No Qt of the
@@ -113,76 +139,8 @@ stays_up() {
 step "starting quillon.exe from the unpacked folder (offscreen)"
 stays_up "$folder/quillon.exe"
 
-# The installer, run end to end in a fresh wine prefix of its own: installed
-# silently into a folder with a blank in its name, upgraded in place, then
-# uninstalled. It is a 32-bit program, which a wine without 32-bit support
-# cannot start.
-installer_round_trip() {
-    export WINEPREFIX=$scratch/installer-prefix WINEDEBUG=-all
-    # No prompt for Mono or Gecko, and no menu entries of wine's added to the
-    # desktop of whoever runs this.
-    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-    trap 'wineserver -k 2>/dev/null || true' EXIT
-    timeout 120 wineboot -i >"$scratch/boot.log" 2>&1 || { cat "$scratch/boot.log" >&2; fail "wineboot failed"; }
-    if ! wine 'C:\windows\syswow64\cmd.exe' /c exit >/dev/null 2>&1; then
-        step "installer: not run: this wine has no 32-bit support (Debian package wine32:i386)"
-        return
-    fi
-    local dir='C:\Quillon Tools' installed=$WINEPREFIX/drive_c/Quillon\ Tools got
-    local menu=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Quillon
-    # Another program's association with .a78, which the uninstaller must keep.
-    wine reg add 'HKLM\Software\Classes\.a78' /ve /d Other.Rom /f >/dev/null
-    for run in install upgrade; do
-        step "installer: $run"
-        # /D= takes the rest of the command line, blanks and all, unquoted;
-        # cmd passes it on as it stands. The upgrade finds the folder itself.
-        local folder_arg=" /D=$dir"
-        [[ $run == upgrade ]] && folder_arg=
-        (cd "$build/package" && timeout 120 wine cmd /c "$name.exe /S$folder_arg") \
-            || fail "the installer failed ($run)"
-        # The ZIP's files and the uninstaller, no other. (Not byte for byte:
-        # cpack strips quillon.exe once per package, and strip stamps the time.)
-        got=$(cd "$installed" && find . -mindepth 1 \( -type d -printf "$name/%P/\n" \
-            -o ! -name Uninstall.exe -printf "$name/%P\n" \) | LC_ALL=C sort)
-        [[ $got == "$expected" && -f $installed/Uninstall.exe ]] \
-            || fail "the installed files differ from the ZIP's and the uninstaller ($run):
-$(diff <(echo "$expected") <(echo "$got") || true)"
-        grep -aqF "$dir\\quillon.exe" "$menu/Quillon.lnk" \
-            || fail "the Start-menu entry does not start $dir\\quillon.exe ($run)"
-        # "Open with" for .a78, and the entry in Add/Remove programs (the
-        # installer writes it in the 32-bit view): key|value (none: the
-        # key's default)|data.
-        while IFS='|' read -r key value data; do
-            local which=(/ve)
-            [[ -n $value ]] && which=(/v "$value")
-            got=$(wine reg query "HKLM\\Software\\$key" "${which[@]}" 2>/dev/null | tr -d '\r') \
-                || fail "the registry lacks $key ${value:-(default)} ($run)"
-            got=$(sed -n 's/^    .*    REG_SZ    //p' <<<"$got")
-            [[ $got == "$data" ]] || fail "$key ${value:-(default)} is '$got', not '$data' ($run)"
-        done <<ROWS
-Classes\\Applications\\quillon.exe\\shell\\open\\command||"$dir\\quillon.exe" "%1"
-Classes\\Applications\\quillon.exe\\SupportedTypes|.a78|
-Classes\\.a78\\OpenWithList\\quillon.exe||
-WOW6432Node\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillon|UninstallString|"$dir\\Uninstall.exe"
-ROWS
-    done
-    step "installer: starting the installed quillon.exe (offscreen)"
-    stays_up "$dir\\quillon.exe"
-    step "installer: uninstall"
-    wine "$dir\\Uninstall.exe" /S
-    # It goes on from a copy of itself and returns at once; the server ends
-    # after it, and saves the registry to system.reg as it does.
-    timeout 60 wineserver -w || fail "the uninstaller did not end within 60 seconds"
-    [[ ! -e $installed && ! -e $menu ]] || fail "the uninstaller left $dir or the Start-menu folder"
-    if grep -i quillon "$WINEPREFIX/system.reg"; then
-        fail "the uninstaller left these registry entries"
-    fi
-    grep -A2 -F '[Software\\Classes\\.a78]' "$WINEPREFIX/system.reg" | grep -qxF '@="Other.Rom"' \
-        || fail "the uninstaller removed another program's association with .a78"
-    if grep -F '[Software\\Classes\\.a78\\' "$WINEPREFIX/system.reg"; then
-        fail "the uninstaller left these keys under .a78"
-    fi
-}
+# shellcheck source=scripts/check-windows-installer.sh
+source "$repo/scripts/check-windows-installer.sh"
 (installer_round_trip)
 
 step "OK: $name.zip and $name.exe made; the ZIP holds what quillon.exe needs, and it starts"

@@ -32,10 +32,11 @@ test_packages=(
   # need; "wine" carries /usr/bin/wine, "wine64" the loader it starts.
   g++-mingw-w64-x86-64-posix wine wine64
   # The Windows package: its installer (NSIS), the ZIP unpacked and its
-  # programs' DLL imports and resources read back, the Qt for Windows
-  # tarball unpacked.
-  nsis unzip icoutils binutils-mingw-w64-x86-64 xz-utils
-  # scripts/make-icons.sh draws the icon's bitmaps and .ico from the SVG.
+  # programs' DLL imports and resources (the manifest's XML) read back, the
+  # Qt for Windows tarball unpacked.
+  nsis unzip icoutils libxml2-utils binutils-mingw-w64-x86-64 xz-utils
+  # scripts/make-icons.sh draws the icon's bitmaps, .ico and the installer's
+  # pictures from the SVG (imagemagick, below, composes the pictures).
   librsvg2-bin
   # The README's pictures are taken from the real window under Xvfb.
   xvfb xauth xdotool imagemagick

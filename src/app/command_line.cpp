@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/console.h"
 #include "platform/program_arguments.h"
 #include "settings/identity.h"
+#include "ui/message_box.h"
 #include "ui/system_path.h"
 
 namespace quillon::app {
@@ -24,30 +26,64 @@ constexpr char kLicence[] =
 
 constexpr std::string_view kEndOfOptions = "--";
 
+// Quillon's own usage and options only: the toolkit's options work but are
+// not ours to explain, and the program is named as the user types it, not
+// by the folder it happens to be in.
+QString helpText() {
+    const auto row = [](const char* name, const char* meaning) {
+        return QStringLiteral("  %1  %2\n")
+            .arg(QLatin1String(name), -14)
+            .arg(QLatin1String(meaning));
+    };
+    return QStringLiteral("Usage: %1 [options] [ROM]\n")
+               .arg(QFileInfo(QCoreApplication::applicationFilePath()).fileName()) +
+           QStringLiteral(
+               "Composes cartpipe's command line for uploading a ROM image to the cartridge\n"
+               "transfer device or dumping the cartridge, and starts it.\n"
+               "\nOptions:\n") +
+           row("-h, --help, /?", "Shows this help.") +
+           row("-v, --version", "Shows the version and the licence.") +
+           QStringLiteral("\nArguments:\n") +
+           row("ROM", "A ROM image (.bin or .a78) to select on the upload page.");
+}
+
+// Answers where the user who started the program reads it, else in a box
+// that keeps the columns, and ends the program before any window is built.
+[[noreturn]] void answerAndEnd(const QString& text, int status) {
+    const platform::ConsoleStream stream =
+        status == EXIT_SUCCESS ? platform::ConsoleStream::Output : platform::ConsoleStream::Error;
+    if (!platform::writeToConsole(stream, text.toStdString())) {
+        ui::showColumns(nullptr, text.trimmed());
+    }
+    std::exit(status);
+}
+
 // The ROM named, or nothing, from the arguments as text.
 std::optional<QString> parsedRom(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Composes cartpipe's command line for uploading a ROM image to the "
-                       "cartridge transfer device or dumping the cartridge, and starts it."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(
-        QStringLiteral("ROM"),
-        QStringLiteral("A ROM image (.bin or .a78) to select on the upload page."),
-        QStringLiteral("[ROM]"));
-    // Qt prints the version as "name version" in the way the system shows a
-    // console program's text (a message box for a Windows program without a
-    // console); the licence rides along for that one print.
-    const QString version = QString::fromUtf8(settings::kVersion);
-    QCoreApplication::setApplicationVersion(version + QLatin1Char('\n') +
-                                            QString::fromUtf8(kLicence));
-    parser.process(arguments);
-    QCoreApplication::setApplicationVersion(version);
-
+    const QCommandLineOption help(
+        QStringList{QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({help, version});
+    if (!parser.parse(arguments)) {
+        answerAndEnd(parser.errorText() + QStringLiteral("\n\n") + helpText(), EXIT_FAILURE);
+    }
+    // "/?" asks Windows programs for their help; a ROM so named would be the
+    // file "?" in a root folder. After "--" it is a name like any other.
+    const QStringList options =
+        arguments.mid(0, arguments.indexOf(QString::fromLatin1(kEndOfOptions)));
+    if (parser.isSet(help) || options.indexOf(QStringLiteral("/?")) > 0) {
+        answerAndEnd(helpText(), EXIT_SUCCESS);
+    }
+    if (parser.isSet(version)) {
+        answerAndEnd(QStringLiteral("%1 %2\n%3\n")
+                         .arg(QString::fromUtf8(settings::kProgramName),
+                              QString::fromUtf8(settings::kVersion), QString::fromUtf8(kLicence)),
+                     EXIT_SUCCESS);
+    }
     const QStringList roms = parser.positionalArguments();
     if (roms.size() > 1) {
-        parser.showHelp(EXIT_FAILURE);
+        answerAndEnd(helpText(), EXIT_FAILURE);
     }
     return roms.isEmpty() ? std::nullopt : std::optional(roms.front());
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/page_layout.h"
+#include "ui/combo_box_fit.h"
 #include "ui/drive_list.h"
 #include "ui/file_list.h"
 #include "ui/folder_list.h"
@@ -61,6 +62,10 @@ WindowControls buildControls(QWidget* window, const ui::DriveSource& drives,
 
     c.up = buildUploadPage(window, drives, start);
     c.down = buildDumpPage(window, drives, start);
+    const std::vector<QComboBox*> options = {c.up.cboDouble,    c.up.cboLPT,    c.up.cboType,
+                                             c.down.cboDouble2, c.down.cboLPT2, c.down.cboType2,
+                                             c.down.cboConType};
+    ui::fitClosedComboBoxes(options, window->font());
 
     setKeyboardOrder(c);
     return c;

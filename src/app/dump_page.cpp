@@ -44,9 +44,11 @@ DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
 
     const auto evaluate = [this] { CheckAll2(); };
     const auto preview = [this] { LabelChange2(); };
-    writeAddress_ = new HexFieldControl(rules::HexFieldId::DumpWrite, c_.chkHexx2, c_.txtHexx2,
-                                        flags_.hexx, evaluate, preview, this);
-    bankNumber_ = new HexFieldControl(rules::HexFieldId::DumpBank, c_.chkShortHexx, c_.txtShortHexx,
+    writeAddress_ =
+        new HexFieldControl(rules::HexFieldId::DumpWrite, {c_.chkHexx2, c_.txtHexx2, c_.lbltemp1},
+                            flags_.hexx, evaluate, preview, this);
+    bankNumber_ = new HexFieldControl(rules::HexFieldId::DumpBank,
+                                      {c_.chkShortHexx, c_.txtShortHexx, c_.lbltemp2},
                                       flags_.shortHexx, evaluate, preview, this);
 
     connect(c_.Drive1, &ui::DriveList::driveChanged, this, &Self::Drive1_Change);

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <optional>
 #include <utility>
@@ -36,12 +37,13 @@ std::optional<int> typedCharacter(const QKeyEvent& key) {
 
 }  // namespace
 
-HexFieldControl::HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box, bool& flag,
+HexFieldControl::HexFieldControl(rules::HexFieldId id, HexFieldWidgets widgets, bool& flag,
                                  PageStep evaluate, PageStep preview, QObject* parent)
     : QObject(parent),
       rule_(rules::hexFieldRule(id)),
-      check_(check),
-      box_(box),
+      check_(widgets.check),
+      box_(widgets.box),
+      hint_(widgets.hint),
       flag_(flag),
       evaluate_(std::move(evaluate)),
       preview_(std::move(preview)) {
@@ -88,6 +90,9 @@ void HexFieldControl::Change() {
 void HexFieldControl::Click() {
     const rules::ClickOutcome outcome =
         rules::clickOutcome(rule_, isChecked(check_), characterCount(box_->text()));
+    // The hint is a little wider than the box: shown under it, its end would
+    // peek out beside the box.
+    hint_->setVisible(!outcome.boxShownAndEnabled);
     if (outcome.boxShownAndEnabled) {
         box_->setEnabled(true);
         box_->show();

@@ -7,9 +7,19 @@
 #include "rules/hex_field.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace quillon::app {
+
+// The controls of one hex option: the box that switches it on, the text box
+// it shows, and the hint that stands at the text box's place while it is
+// hidden.
+struct HexFieldWidgets {
+    QCheckBox* check;
+    QLineEdit* box;
+    QLabel* hint;
+};
 
 // One hex option of a page: its check box, its text box and the page flag
 // that says whether the option is complete. It carries out the option's key
@@ -23,8 +33,8 @@ public:
     using PageStep = std::function<void()>;
 
     // `evaluate` is the page's CheckAll, `preview` its LabelChange.
-    HexFieldControl(rules::HexFieldId id, QCheckBox* check, QLineEdit* box, bool& flag,
-                    PageStep evaluate, PageStep preview, QObject* parent);
+    HexFieldControl(rules::HexFieldId id, HexFieldWidgets widgets, bool& flag, PageStep evaluate,
+                    PageStep preview, QObject* parent);
 
     // Puts a saved option back as a user would: the box is ticked first, so
     // that its click shows the text box, then the saved text goes in as it
@@ -44,6 +54,7 @@ private:
     const rules::HexFieldRule& rule_;
     QCheckBox* check_;
     QLineEdit* box_;
+    QLabel* hint_;
     bool& flag_;
     PageStep evaluate_;
     PageStep preview_;

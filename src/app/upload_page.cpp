@@ -45,7 +45,7 @@ UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& 
     connect(c_.chkFast, &QCheckBox::stateChanged, this, &Self::LabelChange1);
 
     writeAddress_ = new HexFieldControl(
-        rules::HexFieldId::UploadWrite, c_.chkHexx, c_.txtHexx, flags_.hexx,
+        rules::HexFieldId::UploadWrite, {c_.chkHexx, c_.txtHexx, c_.Label1}, flags_.hexx,
         [this] { CheckAll1(); }, [this] { LabelChange1(); }, this);
 
     connect(c_.Drive2, &ui::DriveList::driveChanged, this, &Self::Drive2_Change);

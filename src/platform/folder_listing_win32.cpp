@@ -1,29 +1,44 @@
-#include <system_error>
+#include <windows.h>
 
 #include "platform/folder_listing.h"
+#include "platform/long_path_win32.h"
 
 namespace quillon::platform {
 
-// The directory iterator keeps the type that the listing reports, so no entry
-// is opened on its own.
+// The C runtime's directory reading, under std::filesystem, cuts a path at
+// 260 characters and lists another folder, or none; the system's own search
+// takes the "\\?\" form of any length. Each entry's kind comes with the
+// listing, so none is opened on its own.
 FolderListing listFolder(const NativeText& folder, bool withFiles) {
-    namespace fs = std::filesystem;
     FolderListing listing;
-    if (folder.empty()) {
+    std::wstring pattern = extendedLengthPath(folder);
+    if (pattern.empty()) {
         return listing;
     }
-    std::error_code error;
-    for (fs::directory_iterator each(fs::path(folder), error), end; !error && each != end;
-         each.increment(error)) {
-        std::error_code typeError;
-        std::vector<NativeText>* names = each->is_directory(typeError) ? &listing.folders
-                                         : withFiles && each->is_regular_file(typeError)
-                                             ? &listing.files
-                                             : nullptr;
-        if (names != nullptr && !typeError) {
-            names->push_back(each->path().filename().native());
-        }
+    if (pattern.back() != L'\\' && pattern.back() != L'/') {
+        pattern += L'\\';
     }
+    pattern += L'*';
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                             FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        return listing;
+    }
+    do {
+        const std::wstring_view name(found.cFileName);
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        // A link to a folder (a junction) opens as the folder; a device is no
+        // file to choose.
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            listing.folders.emplace_back(name);
+        } else if (withFiles && !(found.dwFileAttributes & FILE_ATTRIBUTE_DEVICE)) {
+            listing.files.emplace_back(name);
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
     return listing;
 }
 

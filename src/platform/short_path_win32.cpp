@@ -4,35 +4,46 @@
 
 #include <optional>
 
+#include "platform/long_path_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace quillon::platform {
 
 namespace {
 
-constexpr DWORD kBufferCharacters = 165;
-// One less than the buffer really holds, as the tool's callers always did.
-constexpr DWORD kReportedLength = kBufferCharacters - 1;
+// The ANSI form of the short path must fit a buffer of 165 characters whose
+// length the call is told is 164, as the tool's callers always did.
+constexpr std::size_t kReportedLength = 164;
+// The longest path the wide call takes in its "\\?\" form.
+constexpr DWORD kLongestPath = 32768;
 
 }  // namespace
 
 std::string shortPathName(const std::string& path) {
     // A NUL would end the path early and shorten another one.
-    if (path.find('\0') != std::string::npos) {
+    if (path.find('\0') != std::string::npos || !toAnsi(path)) {
         return {};
     }
-    const std::optional<std::string> ansiPath = toAnsi(path);
-    if (!ansiPath) {
+    const std::optional<std::wstring> wide = toWide(path);
+    if (!wide) {
         return {};
     }
-    std::string buffer(kBufferCharacters, '\0');
-    const DWORD reported = ::GetShortPathNameA(ansiPath->c_str(), buffer.data(), kReportedLength);
-    // A result of the reported length or more is the size the call would have
-    // needed: the buffer then holds no short form at all.
-    if (reported == 0 || reported >= kReportedLength) {
+    // The wide call, in the "\\?\" form where the path is longer than the
+    // plain one takes: a ROM deep in a user's folders has a short form too,
+    // which the ANSI call cannot be asked for.
+    std::wstring buffer(kLongestPath, L'\0');
+    const DWORD length =
+        ::GetShortPathNameW(extendedLengthPath(*wide).c_str(), buffer.data(), kLongestPath);
+    if (length == 0 || length >= kLongestPath) {
         return {};
     }
-    return ansiToUtf8(std::string_view(buffer.data(), reported));
+    buffer.resize(length);
+    const std::string shortForm = toUtf8(plainPath(buffer));
+    const std::optional<std::string> ansi = toAnsi(shortForm);
+    if (!ansi || ansi->size() >= kReportedLength) {
+        return {};
+    }
+    return shortForm;
 }
 
 }  // namespace quillon::platform

@@ -10,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace quillon::ui {
 
@@ -17,13 +18,16 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kDepthRole = Qt::UserRole + 1;
-constexpr int kIndentPerLevel = 10;  // device-independent pixels
+constexpr int kIndentPerLevel = 10;  // device-independent pixels, at most
+// The deepest entry is indented by at most a fifth of the list's width.
+constexpr int kIndentShare = 5;
 
 // Indents each entry by its depth below the root, so the list reads as the
-// branch of the tree that leads to the open folder.
+// branch of the tree that leads to the open folder. Deep down, the steps
+// narrow: a folder eight levels down keeps the room to show its name.
 class IndentingDelegate final : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit IndentingDelegate(QListView* view) : QStyledItemDelegate(view), view_(view) {}
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -37,9 +41,20 @@ public:
     }
 
 private:
-    static int indent(const QModelIndex& index) {
-        return index.data(kDepthRole).toInt() * kIndentPerLevel;
+    int indent(const QModelIndex& index) const {
+        // The rows go down the branch, then list the open folder's
+        // subfolders: the last row is the deepest.
+        const QAbstractItemModel& rows = *index.model();
+        const int deepest = rows.index(rows.rowCount() - 1, 0).data(kDepthRole).toInt();
+        if (deepest == 0) {
+            return 0;
+        }
+        const int step =
+            std::min(kIndentPerLevel, view_->contentsRect().width() / kIndentShare / deepest);
+        return index.data(kDepthRole).toInt() * step;
     }
+
+    const QListView* view_;
 };
 
 // The open folder and every folder above it, from the root down.

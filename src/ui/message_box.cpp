@@ -33,6 +33,19 @@ void showMessage(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+void showColumns(QWidget* parent, const QString& text) {
+    if (const auto& hook = messageHook()) {
+        hook(text);
+        return;
+    }
+    // Preformatted text is set in a fixed-width font and never wrapped.
+    QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(settings::kProgramName),
+                    QStringLiteral("<pre>%1</pre>").arg(text.toHtmlEscaped()), QMessageBox::Ok,
+                    parent);
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
 void setMessageHook(std::function<void(const QString&)> hook) { messageHook() = std::move(hook); }
 
 }  // namespace quillon::ui

@@ -30,7 +30,8 @@ private slots:
     void cleanup() { h.reset(); }
 
     // Another box's filter or length, "İ" (U+0130) cut to "0", Ctrl+A/V/X let in, an editing
-    // key blocked, a box not over its hint, focus taken by other than the bank number.
+    // key blocked, a box not over its hint or its hint peeking out beside it (the hint not back
+    // when the box goes), focus taken by other than the bank number.
     void eachBoxFiltersItsKeysAndStopsAtItsLength() {
         for (const auto& [box, kept, hint, focused] :
              {std::tuple{"txtHexx", "0aF9", "Label1", "chkHexx"},
@@ -43,12 +44,16 @@ private slots:
             QLineEdit* edit = switchOn(box);
             QCOMPARE(h->text("lblscript1") + h->text("lblscript2"), previews);  // too few digits
             QVERIFY2(edit->isAncestorOf(page->childAt(middle)), box);
+            QVERIFY2(h->find(hint)->isHidden(), hint);
             QCOMPARE(QApplication::focusWidget(), h->find(focused));
             for (const QChar character : QStringLiteral("g0-\u0130a$ F97")) {
                 const auto key = static_cast<Qt::Key>(character.toUpper().unicode());
                 QTest::sendKeyEvent(QTest::Click, edit, key, QString(character), Qt::NoModifier);
             }
             QCOMPARE(QString(box) + "=" + edit->text(), QString(box) + "=" + kept);
+            h->click(QByteArray(box).replace("txt", "chk").constData());
+            QCOMPARE(page->childAt(middle), h->find(hint));
+            switchOn(box);
         }
         QApplication::clipboard()->setText("12");
         for (const char* keys :

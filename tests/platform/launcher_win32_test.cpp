@@ -114,12 +114,20 @@ TEST_F(WindowsLauncherTest, ACommandComThatCannotStartGivesWayToCmd) {
     EXPECT_EQ(arguments, Arguments({"-r", "C:\\CART.BIN"}));
 }
 
-// Catches a short form naming another file, or given past 163 characters or where none exists.
+// Catches a short form naming another file, given past 163 characters or where none exists, or
+// none for a path longer than 260 characters (whose short form fits).
 TEST_F(WindowsLauncherTest, ShortPathNamesTheSameFileOrIsEmpty) {
+    fs::path deep = folder_;
+    for (int level = 0; level < 10; ++level) {
+        deep /= "a folder with a long name";
+    }
     const fs::path rom = folder_ / "My Roms" / "Space Game.a78", longest = fileWithShortFormOf(163);
-    fs::create_directories(rom.parent_path());
-    std::ofstream(rom) << "rom";
-    for (const fs::path& path : {rom, longest}) {
+    for (const fs::path& path : {rom, deep / "Space Game.a78"}) {
+        fs::create_directories(path.parent_path());
+        std::ofstream(path) << "rom";
+    }
+    EXPECT_GT(utf8(deep).size(), 260u);
+    for (const fs::path& path : {rom, longest, deep / "Space Game.a78"}) {
         const std::string shortForm = launcher_->shortPath(utf8(path));
         EXPECT_TRUE(!shortForm.empty() && fs::equivalent(fromUtf8(shortForm), path)) << shortForm;
     }

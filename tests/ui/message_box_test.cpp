@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +37,29 @@ private slots:
         QCOMPARE(seen, QStringList({"Drive not ready", "no box", "Quillon",
                                     "Please select an atari file only!", "OK only", "plain"}));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // The help's columns run together in a box: a proportional font, where a line of narrow
+    // letters and one as long of wide letters take different widths.
+    void columnsKeepTheirPlaces() {
+        QList<int> widths;
+        for (const QString& line : {QString(20, 'i'), QString(20, 'W')}) {
+            QTimer::singleShot(0, this, [&widths, line] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                QVERIFY(box != nullptr);
+                for (const QLabel* label : box->findChildren<QLabel*>()) {
+                    if (label->text().contains(line)) {
+                        widths << label->sizeHint().width();
+                    }
+                }
+                QTest::keyClick(box, Qt::Key_Return);
+            });
+            quillon::ui::showColumns(nullptr, line);
+        }
+        // Within a pixel or two of each other (a glyph's overhang); a proportional font makes
+        // the wide line several times the narrow one.
+        QVERIFY2(widths.size() == 2 && qAbs(widths[0] - widths[1]) <= 2,
+                 qPrintable(QString("%1 and %2 pixels").arg(widths.value(0)).arg(widths.value(1))));
     }
 };
 
