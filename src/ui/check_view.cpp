@@ -47,10 +47,6 @@ CheckView::CheckView(const QString& path, settings::SettingsStore& store, QWidge
         this);
 }
 
-// The tasks are children: each waits for its thread as it goes, before the
-// labels their answers would be written to.
-CheckView::~CheckView() = default;
-
 bool CheckView::busy() const {
     return (digestTask_ && digestTask_->running()) || (compareTask_ && compareTask_->running());
 }
@@ -89,10 +85,17 @@ bool CheckView::useDat(const QString& path) {
     DatFile read = readDatFile(path);
     if (!read.error.isEmpty()) {
         lblDat_->setText(shownPath(path) + QStringLiteral(" could not be read. ") + read.error);
+        dat_.reset();
+        datPath_.clear();
+        showVerdict();
         return false;
     }
     datPath_ = path;
-    lblDat_->setText(QStringLiteral("%1 (%2 ROMs)").arg(shownPath(path)).arg(read.roms.size()));
+    const std::size_t roms = read.roms.size();
+    lblDat_->setText(QStringLiteral("%1 (%2 %3)")
+                         .arg(shownPath(path))
+                         .arg(roms)
+                         .arg(roms == 1 ? QStringLiteral("ROM") : QStringLiteral("ROMs")));
     dat_ = std::move(read.roms);
     showVerdict();
     return true;

@@ -28,7 +28,6 @@ class CheckView : public QWidget {
     Q_OBJECT
 public:
     CheckView(const QString& path, settings::SettingsStore& store, QWidget* parent);
-    ~CheckView() override;
 
     // Whether the file is still being read for its hashes or a comparison.
     bool busy() const;
@@ -55,6 +54,9 @@ private:
     std::optional<FileDigests> digests_;
     std::optional<std::vector<files::DatRom>> dat_;
     QString datPath_;
+    // Children of the view: each stops and waits for its thread as the view
+    // goes. Their work writes only to what it shares with them, never to the
+    // view, and their answers are not delivered once it is going.
     BackgroundTask* digestTask_ = nullptr;
     BackgroundTask* compareTask_ = nullptr;
 

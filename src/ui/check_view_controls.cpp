@@ -69,13 +69,17 @@ void CheckView::buildControls() {
     QPushButton* chooseDat = button("cmdChooseDat", QStringLiteral("Choose &DAT…"), this);
     connect(chooseDat, &QPushButton::clicked, this, &CheckView::cmdChooseDat_Click);
     form->addRow(QStringLiteral("DAT:"), withButton(lblDat_, chooseDat));
+    // The answer in bold, which ROM of the list it is below it.
     lblDatResult_ = valueLabel("lblDatResult", QString(), this);
     QFont verdict = lblDatResult_->font();
     verdict.setBold(true);
     lblDatResult_->setFont(verdict);
-    form->addRow(QString(), lblDatResult_);
     lblMatchRom_ = valueLabel("lblMatchRom", QString(), this);
-    form->addRow(QString(), lblMatchRom_);
+    auto* answer = new QVBoxLayout;
+    answer->setSpacing(0);
+    answer->addWidget(lblDatResult_);
+    answer->addWidget(lblMatchRom_);
+    form->addRow(QString(), answer);
 
     lblCompareFile_ = valueLabel("lblCompareFile", QStringLiteral("None chosen"), this);
     cmdCompare_ = button("cmdCompare", QStringLiteral("Compare &With…"), this);

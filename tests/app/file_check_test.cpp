@@ -69,25 +69,31 @@ private slots:
         }
     }
 
-    // The DAT chosen in one run not used in the next, or the view not following its answer.
+    // The DAT chosen in one run not used in the next, a file that gives no list remembered in
+    // its place, or the view not following the DAT's answer.
     void theChosenDatComesBackAtTheNextStart() {
         const QString rom = h->make("roms/cart.a78", 2048);  // 2048 zero bytes
-        QFile dat(h->workFolder() + "/known.dat");
+        const QString good = h->make("known.dat", 0), bad = h->make("notes.txt", 5);
+        QFile dat(good);
         QVERIFY(dat.open(QIODevice::WriteOnly));
         dat.write(R"(<datafile><game name="Blank"><rom name="b.a78" size="2048"
             sha1="605DB3FDBAFF4BA13729371AD0C4FBAB3889378E"/></game></datafile>)");
         dat.close();
         h->open();
-        for (const bool choose : {true, false}) {
+        for (const QStringList& chosen : {QStringList{good, bad}, QStringList{}}) {
             QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("cart.a78"));
             QVERIFY(checkFromMenu("lblscript1"));
             CheckView* view = h->window().findChild<CheckView*>("frmCheck");
-            if (choose) {
-                quillon::ui::setFileChooserHook([&dat](const QString&) { return dat.fileName(); });
+            QStringList answers;
+            for (const QString& path : chosen) {
+                quillon::ui::setFileChooserHook([path](const QString&) { return path; });
                 QTest::mouseClick(view->findChild<QPushButton*>("cmdChooseDat"), Qt::LeftButton);
+                while (view->busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                answers << view->findChild<QLabel*>("lblDatResult")->text();
             }
             while (view->busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-            QCOMPARE(view->findChild<QLabel*>("lblDatResult")->text(), "Matches: Blank");
+            answers << view->findChild<QLabel*>("lblDatResult")->text();
+            QCOMPARE(answers.join('|'), chosen.isEmpty() ? "Matches: Blank" : "Matches: Blank||");
             h->open();  // the next start, on the same store
         }
     }
