@@ -75,6 +75,9 @@ void CheckView::buildControls() {
     verdict.setBold(true);
     lblDatResult_->setFont(verdict);
     lblMatchRom_ = valueLabel("lblMatchRom", QString(), this);
+    // Unwrapped: a wrapping label asks its layout for room it then leaves empty.
+    lblDatResult_->setWordWrap(false);
+    lblMatchRom_->setWordWrap(false);
     auto* answer = new QVBoxLayout;
     answer->setSpacing(0);
     answer->addWidget(lblDatResult_);
