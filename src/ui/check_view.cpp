@@ -73,7 +73,8 @@ void CheckView::showDigests() {
     lblMd5_->setText(fromUtf8(whole.md5));
     lblSha1_->setText(fromUtf8(whole.sha1));
     if (const auto& rest = digests_->headerless) {
-        lblHeader_->setText(QStringLiteral("128 bytes; after it %1 bytes, CRC32 %2")
+        lblHeader_->setText(QStringLiteral("%1 bytes; after it %2 bytes, CRC32 %3")
+                                .arg(files::kRomHeaderBytes)
                                 .arg(rest->size)
                                 .arg(fromUtf8(files::crcText(rest->crc32))));
     } else {
