@@ -13,43 +13,14 @@ namespace quillon::ui {
 
 namespace {
 
-// Big enough that handing the MD5 of a slice to a second thread costs
-// little, small enough that a stop is noticed soon.
+// Small enough that a stop is noticed soon.
 constexpr qint64 kSliceBytes = qint64{1} << 20;
 
-std::string_view view(const QByteArray& bytes) {
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
-// MD5 and SHA-1 cost about the same, so the MD5 of each slice runs on a
-// second thread while this one does the SHA-1 and the work `alongside`
-// (the CRC): one pass then takes little longer than the SHA-1 alone.
-class StrongHashes {
-public:
-    void add(std::string_view slice, const std::function<void()>& alongside) {
-        const QByteArrayView bytes(slice.data(), static_cast<qsizetype>(slice.size()));
-        // Deferred too: where no thread can be had, the MD5 runs here.
-        std::future<void> md5 =
-            std::async(std::launch::async | std::launch::deferred, [&] { md5_.addData(bytes); });
-        sha1_.addData(bytes);
-        alongside();
-        md5.get();
-    }
-
-    void writeTo(files::Digests& digests) const {
-        digests.md5 = files::hexText(view(md5_.result()));
-        digests.sha1 = files::hexText(view(sha1_.result()));
-    }
-
-private:
-    QCryptographicHash md5_{QCryptographicHash::Md5};
-    QCryptographicHash sha1_{QCryptographicHash::Sha1};
-};
+using EachSlice = std::function<void(std::string_view)>;
 
 // Feeds the file from its current position to its end to `each`, a slice at
 // a time; false, with `error` said, when it could not be read or `stop` came.
-bool readSlices(QFile& file, const std::atomic<bool>& stop, QString& error,
-                const std::function<void(std::string_view)>& each) {
+bool readSlices(QFile& file, const std::atomic<bool>& stop, QString& error, const EachSlice& each) {
     QByteArray buffer(kSliceBytes, Qt::Uninitialized);
     while (!stop) {
         const qint64 read = file.read(buffer.data(), kSliceBytes);
@@ -66,6 +37,83 @@ bool readSlices(QFile& file, const std::atomic<bool>& stop, QString& error,
     return false;
 }
 
+QByteArrayView bytesOf(std::string_view slice) {
+    return {slice.data(), static_cast<qsizetype>(slice.size())};
+}
+
+std::string hexOf(const QCryptographicHash& hash) {
+    const QByteArray result = hash.result();
+    return files::hexText({result.constData(), static_cast<std::size_t>(result.size())});
+}
+
+// The bytes of the file from `from` on, through a QFile of their own.
+bool readFrom(const QString& path, qint64 from, const std::atomic<bool>& stop, QString& error,
+              const EachSlice& each) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(from)) {
+        error = file.errorString();
+        return false;
+    }
+    return readSlices(file, stop, error, each);
+}
+
+struct Md5Pass {
+    std::string md5;
+    std::uint64_t bytes = 0;
+    QString error;
+};
+
+// The MD5 and the SHA-1 cost about the same. Each is taken by a reader of
+// its own, the MD5 on a second thread, and the two meet only at the end:
+// neither waits for the other slice by slice, which on a busy machine would
+// cost each slice the slower of the two. A second read of a file just read
+// comes from the system's cache. Deferred too: where no thread can be had,
+// the MD5 is taken when asked for.
+std::future<Md5Pass> md5Alongside(const QString& path, qint64 from, const std::atomic<bool>& stop) {
+    return std::async(std::launch::async | std::launch::deferred, [path, from, &stop] {
+        Md5Pass pass;
+        QCryptographicHash md5(QCryptographicHash::Md5);
+        if (readFrom(path, from, stop, pass.error, [&](std::string_view slice) {
+                md5.addData(bytesOf(slice));
+                pass.bytes += slice.size();
+            })) {
+            pass.md5 = hexOf(md5);
+        }
+        return pass;
+    });
+}
+
+// The size, MD5 and SHA-1 of the file from `from` on, written to `digests`;
+// `alongside` sees each slice as the SHA-1 does. False, with `error` said,
+// when the file could not be read, was stopped, or changed in between.
+bool strongHashes(const QString& path, qint64 from, const std::atomic<bool>& stop,
+                  files::Digests& digests, QString& error, const EachSlice& alongside) {
+    std::future<Md5Pass> md5 = md5Alongside(path, from, stop);
+    QCryptographicHash sha1(QCryptographicHash::Sha1);
+    std::uint64_t bytes = 0;
+    const bool read = readFrom(path, from, stop, error, [&](std::string_view slice) {
+        sha1.addData(bytesOf(slice));
+        alongside(slice);
+        bytes += slice.size();
+    });
+    const Md5Pass other = md5.get();
+    if (!read) {
+        return false;
+    }
+    if (!other.error.isEmpty()) {
+        error = other.error;
+        return false;
+    }
+    if (other.bytes != bytes) {
+        error = QStringLiteral("It changed while it was read.");
+        return false;
+    }
+    digests.size = bytes;
+    digests.md5 = other.md5;
+    digests.sha1 = hexOf(sha1);
+    return true;
+}
+
 uLong crcOf(std::string_view bytes, uLong crc = crc32(0, nullptr, 0)) {
     return crc32(crc, reinterpret_cast<const Bytef*>(bytes.data()),
                  static_cast<uInt>(bytes.size()));
@@ -79,22 +127,16 @@ uLong crcOf(std::string_view bytes, uLong crc = crc32(0, nullptr, 0)) {
 // system's offset type).
 FileDigests digestFile(const QString& path, const std::atomic<bool>& stop) {
     FileDigests result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const auto fileSize = static_cast<std::uint64_t>(file.size());
     std::uint64_t offset = 0;
     bool header = false;
     uLong whole = crc32(0, nullptr, 0);
     uLong rest = whole;
-    StrongHashes strong;
-    const bool read = readSlices(file, stop, result.error, [&](std::string_view slice) {
-        if (offset == 0) {
-            header = files::beginsWithRomHeader(slice, fileSize);
-        }
-        strong.add(slice, [&] {
+    const bool read =
+        strongHashes(path, 0, stop, result.whole, result.error, [&](std::string_view slice) {
+            // A first slice holds the whole header whenever the file does.
+            if (offset == 0) {
+                header = files::beginsWithRomHeader(slice, slice.size());
+            }
             const std::size_t inHeader =
                 header && offset < files::kRomHeaderBytes
                     ? std::min<std::size_t>(files::kRomHeaderBytes - offset, slice.size())
@@ -105,15 +147,12 @@ FileDigests digestFile(const QString& path, const std::atomic<bool>& stop) {
             const auto length = static_cast<z_off_t>(data.size());
             whole = crc32_combine(whole, part, length);
             rest = crc32_combine(rest, part, length);
+            offset += slice.size();
         });
-        offset += slice.size();
-    });
     if (!read) {
         return {{}, {}, result.error};
     }
-    result.whole.size = offset;
     result.whole.crc32 = static_cast<std::uint32_t>(whole);
-    strong.writeTo(result.whole);
     if (header) {
         result.headerless = files::Digests{
             offset - files::kRomHeaderBytes, static_cast<std::uint32_t>(rest), {}, {}};
@@ -123,14 +162,13 @@ FileDigests digestFile(const QString& path, const std::atomic<bool>& stop) {
 
 bool digestHeaderless(const QString& path, files::Digests& headerless,
                       const std::atomic<bool>& stop) {
-    QFile file(path);
+    files::Digests data = headerless;
     QString error;
-    StrongHashes strong;
-    if (!file.open(QIODevice::ReadOnly) || !file.seek(files::kRomHeaderBytes) ||
-        !readSlices(file, stop, error, [&](std::string_view slice) { strong.add(slice, [] {}); })) {
+    if (!strongHashes(path, files::kRomHeaderBytes, stop, data, error, [](std::string_view) {}) ||
+        data.size != headerless.size) {
         return false;
     }
-    strong.writeTo(headerless);
+    headerless = data;
     return true;
 }
 
