@@ -25,7 +25,11 @@ FileCheckItem::FileCheckItem(QLabel* preview, settings::SettingsStore& store, Fi
       checkAction_(new QAction(QStringLiteral("Chec&k File…"), preview)) {
     checkAction_->setEnabled(false);
     connect(checkAction_, &QAction::triggered, this, &FileCheckItem::check);
-    preview->addAction(checkAction_);
+    // Set apart from the items that act on the command: this one acts on a
+    // file.
+    auto* separator = new QAction(preview);
+    separator->setSeparator(true);
+    preview->addActions({separator, checkAction_});
     // Before the preview turns the request into its menu.
     preview->installEventFilter(this);
 }
