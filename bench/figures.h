@@ -26,6 +26,10 @@ Figure previewCompositionFigure();
 // One Save of the upload page into a settings file that holds another
 // program's 50 MB section, against reading and writing that file once.
 Figure settingsSaveFigure(const Workspace& workspace);
+// Checking a dump of 4 MB with the ROM header (its hashes, then a DAT's
+// answer) against reading it for its SHA-1 alone; with a DAT whose ROM fits
+// the data after the header, which is then read again for its strong hashes.
+Figure checkFigure(const Workspace& workspace, bool fittingWithoutHeader);
 
 // Peak resident memory (kB) of a child process that shows the window on the
 // big folder, or the bare window; -1 when the child failed.

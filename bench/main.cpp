@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     results.push_back(runFigure(writeAddressKeyFigure(workspace), kRounds));
     results.push_back(runFigure(previewCompositionFigure(), kRounds));
     results.push_back(runFigure(settingsSaveFigure(workspace), kRounds));
+    results.push_back(runFigure(checkFigure(workspace, false), kRounds));
+    results.push_back(runFigure(checkFigure(workspace, true), kRounds));
 
     const long windowKb = peakMemoryOfChild(workspace, true);
     const long bareKb = peakMemoryOfChild(workspace, false);

@@ -16,6 +16,8 @@ set -euo pipefail
 run_packages=(
   cmake ninja-build g++ make
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev
+  # The check view's CRC-32.
+  zlib1g-dev
   # Qt draws text with fontconfig; without a single font, labels measure
   # zero and the window looks empty. Liberation Sans has the widths the
   # fixed layout was drawn for, so no caption is cut off.
@@ -31,6 +33,8 @@ test_packages=(
   # The cross compiler with posix threads, which std::thread and GoogleTest
   # need; "wine" carries /usr/bin/wine, "wine64" the loader it starts.
   g++-mingw-w64-x86-64-posix wine wine64
+  # zlib for the cross build, linked into quillon.exe from its static library.
+  libz-mingw-w64-dev
   # The Windows package: its installer (NSIS), the ZIP unpacked and its
   # programs' DLL imports and resources (the manifest's XML) read back, the
   # Qt for Windows tarball unpacked.

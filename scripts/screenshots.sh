@@ -3,6 +3,7 @@
 # under Xvfb and driven with real mouse and key events:
 #   docs/upload-page.png    a ROM file picked, fast transfer ticked
 #   docs/download-page.png  a destination typed
+#   docs/check-view.png     the chosen ROM checked against a made-up DAT
 # and with --windows the Windows build's window under wine, installed from a
 # Windows build folder with the window (scripts/test.sh makes build/windows):
 #   docs/windows-upload-page.png  the upload page as above
@@ -42,12 +43,32 @@ mode=$1 build=$2
 # --- Inside Xvfb from here on. --------------------------------------------
 
 # A fixed, short demo folder: its path shows in the folder list and in the
-# command preview. Its ROM files are blank stand-ins of typical sizes.
+# command preview. Its ROM files are stand-ins of typical sizes.
 demo=${TMPDIR:-/tmp}/quillon-demo
 rm -rf "$demo"
 mkdir -p "$demo/ROMs" "$demo/Dumps" "$demo/home/.config" "$demo/runtime"
 chmod 700 "$demo/runtime"
-truncate -s 49280 "$demo/ROMs/demo.a78"
+# demo.a78 carries the ROM header before its 48 KiB of data, which a
+# made-up DAT lists (the data's CRC-32 is the one gzip writes at its end);
+# the check view finds the DAT remembered, as if chosen before.
+{
+    printf '\001ATARI7800'
+    head -c 118 /dev/zero
+    head -c 49152 < <(yes 'Quillon demo ROM')
+} > "$demo/ROMs/demo.a78"
+mkdir -p "$demo/DATs" "$demo/home/.config/Quillon"
+tail -c 49152 "$demo/ROMs/demo.a78" > "$demo/data"
+cat > "$demo/DATs/demo.dat" <<DAT
+<?xml version="1.0"?>
+<datafile>
+  <header><name>Quillon demo</name></header>
+  <game name="Quillon Demo (Homebrew)">
+    <rom name="demo.bin" size="49152" crc="$(gzip -c "$demo/data" | tail -c 8 | od -An -tx4 -N4 | tr -d ' ')"
+         md5="$(md5sum < "$demo/data" | cut -c1-32)" sha1="$(sha1sum < "$demo/data" | cut -c1-40)"/>
+  </game>
+</datafile>
+DAT
+printf '[Check]\nDAT=%s\n' "$demo/DATs/demo.dat" > "$demo/home/.config/Quillon/Quillon.conf"
 truncate -s 32768 "$demo/ROMs/homebrew.bin"
 truncate -s 16384 "$demo/ROMs/test-pattern.bin"
 
@@ -109,6 +130,19 @@ if [[ $mode == --inside-xvfb-windows ]]; then
     exit 0
 fi
 capture upload-page.png
+
+# The check view of the chosen ROM: "Check File…" from the preview's menu,
+# by its access key.
+xdotool mousemove --window "$window" $(((180 + 2040 + 1500) / 15)) $(((480 + 4140 + 300) / 15)) click 3
+settle
+xdotool key k
+check=$(xdotool search --sync --onlyvisible --name '^Check File' | head -n 1)
+xdotool windowmove --sync "$check" 0 0
+settle
+import -window "$check" "$root/docs/check-view.png"
+echo "screenshots: docs/check-view.png"
+xdotool key Escape
+settle
 
 # Download page: the wheel over the tab row turns to the next tab; then a
 # destination typed into the file name box.

@@ -45,7 +45,8 @@ bool CommandCopier::eventFilter(QObject* watched, QEvent* event) {
 void CommandCopier::showMenu(const QPoint& where) {
     auto* menu = new QMenu(preview_);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(copyAction_);
+    // The preview's other items follow, in the order they were added.
+    menu->addActions(preview_->actions());
     menu->popup(preview_->mapToGlobal(where));
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/control_values.h"
 #include "app/copy_command.h"
+#include "app/file_check.h"
 #include "app/hex_field_control.h"
 #include "app/page_actions.h"
 #include "app/page_snapshots.h"
@@ -58,6 +59,7 @@ DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
     new CommandCopier(c_.lblscript2, c_.cmdPlay2, [this]() -> RunnableCommand {
         return {command::composeDump(dumpSnapshot(c_)), {}};
     });
+    new FileCheckItem(c_.lblscript2, store_, [this] { return c_.txtFileInput->text(); });
     // A folder dropped here is the destination folder, as if opened in the
     // folder list.
     new PathDrop(

@@ -55,6 +55,7 @@ UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& 
     connect(c_.cmdView2, &QPushButton::clicked, this, &Self::cmdView2_Click);
 
     new CommandCopier(c_.lblscript1, c_.cmdPlay, [this] { return uploadToRun(); });
+    offerRomCheck();
     takeDroppedRoms();
 }
 

@@ -60,6 +60,7 @@ private:
     static inline const QString kNotARom = QStringLiteral("Please select an atari file only!");
 
     void takeDroppedRoms();
+    void offerRomCheck();
     // The upload as "Upload Rom" would start it now.
     RunnableCommand uploadToRun() const;
     void cmdPlay_Click();

@@ -1,13 +1,18 @@
 // The upload page's ROM reached by its path instead of through the lists:
-// named on the command line, or dropped on the page from a file manager.
+// named on the command line, or dropped on the page from a file manager; and
+// the chosen ROM's path handed to a check view.
 #include <QFileInfo>
 #include <QGroupBox>
 
+#include "app/file_check.h"
 #include "app/page_actions.h"
+#include "app/page_snapshots.h"
 #include "app/path_drop.h"
 #include "app/text_conversion.h"
 #include "app/upload_page.h"
+#include "command/page_commands.h"
 #include "files/rom_choice.h"
+#include "platform/launcher.h"
 #include "ui/file_list.h"
 #include "ui/message_box.h"
 
@@ -50,6 +55,17 @@ void UploadPage::openRom(const QString& path) {
 // click would refuse.
 void UploadPage::takeDroppedRoms() {
     new PathDrop(c_.fraUp, isRomFile, [this](const QString& path) { openRom(path); });
+}
+
+// The ROM an upload would send, while one is chosen: the file list's
+// selection once it has been accepted.
+void UploadPage::offerRomCheck() {
+    new FileCheckItem(c_.lblscript1, store_, [this] {
+        return flags_.select
+                   ? fromUtf8(
+                         command::composeUpload(uploadSnapshot(c_), platform::pathSeparator()).file)
+                   : QString();
+    });
 }
 
 }  // namespace quillon::app
