@@ -39,4 +39,18 @@ long peakMemoryOfChild(const Workspace& workspace, bool window);
 // its peak resident memory.
 int runMemoryChild(const std::filesystem::path& folder, bool window);
 
+// The peak resident memory of this process in kB, -1 when unknown.
+long peakResidentKb();
+
+// A run of the tool inside the window streaming 200 000 lines into its
+// output window, against reading the same bytes from a pipe. The tool is
+// this program, printing them (runStreamChild).
+Figure outputStreamFigure();
+int runStreamChild(long lines);
+
+// Peak resident memory (kB) of a child showing the window and an output
+// window over a run of a few lines (at rest) or of 200 000 (streaming).
+long peakOutputMemoryOfChild(bool streaming);
+int runOutputMemoryChild(bool streaming);
+
 }  // namespace quillon::bench

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "figures.h"
@@ -25,6 +26,10 @@ void isolateSettings(const QString& folder) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before anything of Qt: the stream must hold its lines and nothing else.
+    if (argc == 3 && std::strcmp(argv[1], "--stream-child") == 0) {
+        return runStreamChild(std::atol(argv[2]));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
@@ -34,6 +39,9 @@ int main(int argc, char** argv) {
 
     if (argc == 4 && std::strcmp(argv[1], "--memory-child") == 0) {
         return runMemoryChild(argv[3], std::strcmp(argv[2], "window") == 0);
+    }
+    if (argc == 3 && std::strcmp(argv[1], "--memory-output") == 0) {
+        return runOutputMemoryChild(std::strcmp(argv[2], "stream") == 0);
     }
 
     const std::filesystem::path root = scratch.path().toStdString();
@@ -54,6 +62,7 @@ int main(int argc, char** argv) {
     results.push_back(runFigure(writeAddressKeyFigure(workspace), kRounds));
     results.push_back(runFigure(previewCompositionFigure(), kRounds));
     results.push_back(runFigure(settingsSaveFigure(workspace), kRounds));
+    results.push_back(runFigure(outputStreamFigure(), kRounds));
     results.push_back(runFigure(checkFigure(workspace, false), kRounds));
     results.push_back(runFigure(checkFigure(workspace, true), kRounds));
 
@@ -66,6 +75,17 @@ int main(int argc, char** argv) {
     std::printf("peak resident memory: window %ld kB, bare window %ld kB\n", windowKb, bareKb);
     results.push_back(ratioResult("peak memory, window on 100 000 files",
                                   static_cast<double>(windowKb), static_cast<double>(bareKb), 1.5));
+    const long streamingKb = peakOutputMemoryOfChild(true);
+    const long restKb = peakOutputMemoryOfChild(false);
+    if (streamingKb < 0 || restKb < 0) {
+        std::fprintf(stderr, "memory: an output child process failed\n");
+        return 1;
+    }
+    std::printf("peak resident memory: streaming 200 000 lines %ld kB, at rest %ld kB\n",
+                streamingKb, restKb);
+    results.push_back(ratioResult("peak memory, streaming 200 000 lines",
+                                  static_cast<double>(streamingKb), static_cast<double>(restKb),
+                                  1.5));
     printResults(results);
     return 0;
 }

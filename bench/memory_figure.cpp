@@ -11,7 +11,6 @@
 #include "windows.h"
 
 namespace quillon::bench {
-namespace {
 
 // VmHWM of /proc/self/status: the peak resident set in kB.
 long peakResidentKb() {
@@ -22,8 +21,6 @@ long peakResidentKb() {
     }
     return -1;
 }
-
-}  // namespace
 
 int runMemoryChild(const std::filesystem::path& folder, bool window) {
     QDir::setCurrent(QString::fromStdString(folder.string()));

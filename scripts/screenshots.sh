@@ -2,8 +2,9 @@
 # Takes the README's pictures of the two pages from the real window, run
 # under Xvfb and driven with real mouse and key events:
 #   docs/upload-page.png    a ROM file picked, fast transfer ticked
-#   docs/download-page.png  a destination typed
+#   docs/output-window.png  that upload run inside the window, failing
 #   docs/check-view.png     the chosen ROM checked against a made-up DAT
+#   docs/download-page.png  a destination typed
 # and with --windows the Windows build's window under wine, installed from a
 # Windows build folder with the window (scripts/test.sh makes build/windows):
 #   docs/windows-upload-page.png  the upload page as above
@@ -46,7 +47,7 @@ mode=$1 build=$2
 # command preview. Its ROM files are stand-ins of typical sizes.
 demo=${TMPDIR:-/tmp}/quillon-demo
 rm -rf "$demo"
-mkdir -p "$demo/ROMs" "$demo/Dumps" "$demo/home/.config" "$demo/runtime"
+mkdir -p "$demo/ROMs" "$demo/Dumps" "$demo/home/.config" "$demo/runtime" "$demo/bin"
 chmod 700 "$demo/runtime"
 # demo.a78 carries the ROM header before its 48 KiB of data, which a
 # made-up DAT lists (the data's CRC-32 is the one gzip writes at its end);
@@ -71,6 +72,21 @@ DAT
 printf '[Check]\nDAT=%s\n' "$demo/DATs/demo.dat" > "$demo/home/.config/Quillon/Quillon.conf"
 truncate -s 32768 "$demo/ROMs/homebrew.bin"
 truncate -s 16384 "$demo/ROMs/test-pattern.bin"
+# A stand-in cartpipe for the output window's picture: it waits for the
+# device with a progress counter, finds none and fails.
+cat > "$demo/bin/cartpipe" <<'TOOL'
+#!/bin/sh
+for rom; do :; done
+echo "cartpipe: uploading ${rom##*/} (fast transfer)"
+for second in 1 2 3; do
+    printf '\rwaiting for the transfer device on LPT1 ... %ss' "$second"
+    sleep 0.5
+done
+echo
+echo "cartpipe: no transfer device answers on LPT1 (0x378)" >&2
+exit 2
+TOOL
+chmod +x "$demo/bin/cartpipe"
 
 app_pid=
 cleanup() {
@@ -85,6 +101,7 @@ trap cleanup EXIT
 # A home of its own: no saved options of the user show up in the pictures,
 # and none are written.
 export HOME=$demo/home XDG_CONFIG_HOME=$demo/home/.config XDG_RUNTIME_DIR=$demo/runtime
+export PATH=$demo/bin:$PATH
 unset QT_QPA_PLATFORM
 
 # The upload page opens on the folder the program starts in.
@@ -107,7 +124,7 @@ xdotool windowmove --sync "$window" 0 0
 # Clicks at a place of the layout, given in twips from the window's top
 # left corner (the controls' own place plus their frame's, 180/480).
 click_at_twips() {
-    xdotool mousemove --window "$window" $(($1 / 15)) $(($2 / 15)) click 1
+    xdotool mousemove --window "$window" $(($1 / 15)) $(($2 / 15)) click "${3:-1}"
 }
 
 # Lets the window handle what was sent and repaint before a picture.
@@ -131,9 +148,22 @@ if [[ $mode == --inside-xvfb-windows ]]; then
 fi
 capture upload-page.png
 
+# The preview's menu (a right click on it), "Run Here" by its access key;
+# the picture once the stand-in has failed.
+click_at_twips $((180 + 2040 + 1500)) $((480 + 4140 + 300)) 3
+settle
+xdotool key r
+output=$(xdotool search --sync --onlyvisible --name '^cartpipe — Upload Rom$' | head -n 1)
+xdotool windowmove --sync "$output" 0 0
+sleep 2
+import -window "$output" "$root/docs/output-window.png"
+echo "screenshots: docs/output-window.png"
+xdotool key --window "$output" Escape
+settle
+
 # The check view of the chosen ROM: "Check File…" from the preview's menu,
 # by its access key.
-xdotool mousemove --window "$window" $(((180 + 2040 + 1500) / 15)) $(((480 + 4140 + 300) / 15)) click 3
+click_at_twips $((180 + 2040 + 1500)) $((480 + 4140 + 300)) 3
 settle
 xdotool key k
 check=$(xdotool search --sync --onlyvisible --name '^Check File' | head -n 1)

@@ -16,6 +16,8 @@
 #include "app/page_actions.h"
 #include "app/page_snapshots.h"
 #include "app/path_drop.h"
+#include "app/preview_menu.h"
+#include "app/run_here.h"
 #include "app/text_conversion.h"
 #include "app/tool_start.h"
 #include "command/page_commands.h"
@@ -27,10 +29,11 @@
 namespace quillon::app {
 
 DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
-                   platform::ToolLauncher& launcher, QObject* parent)
+                   platform::ToolLauncher& launcher, RunHere& runHere, QObject* parent)
     : QObject(parent),
       c_(controls),
       store_(store),
+      runHere_(runHere),
       toolStart_(new ToolStart(launcher, controls.fraDown, this)) {
     using Self = DumpPage;
     connect(c_.cmdPlay2, &QPushButton::clicked, this, &Self::cmdPlay2_Click);
@@ -56,10 +59,10 @@ DumpPage::DumpPage(const DumpControls& controls, settings::SettingsStore& store,
     connect(c_.Dir1, &ui::FolderList::folderChanged, this, &Self::Dir1_Change);
     connect(c_.txtFileInput, &QLineEdit::textChanged, this, &Self::txtFileInput_Change);
 
-    new CommandCopier(c_.lblscript2, c_.cmdPlay2, [this]() -> RunnableCommand {
-        return {command::composeDump(dumpSnapshot(c_)), {}};
-    });
-    new FileCheckItem(c_.lblscript2, store_, [this] { return c_.txtFileInput->text(); });
+    auto* menu = new PreviewMenu(c_.lblscript2, c_.cmdPlay2);
+    new CommandCopier(*menu, c_.lblscript2, [this] { return dumpToRun(); });
+    runHere_.addTo(*menu, [this] { return pageRun(); });
+    new FileCheckItem(*menu, c_.lblscript2, store_, [this] { return c_.txtFileInput->text(); });
     // A folder dropped here is the destination folder, as if opened in the
     // folder list.
     new PathDrop(
@@ -103,7 +106,14 @@ void DumpPage::LabelChange2() {
 
 void DumpPage::CheckAll2() { c_.cmdPlay2->setEnabled(rules::actionEnabled(flags_)); }
 
-void DumpPage::cmdPlay2_Click() { toolStart_->start(command::composeDump(dumpSnapshot(c_))); }
+RunnableCommand DumpPage::dumpToRun() const { return {command::composeDump(dumpSnapshot(c_)), {}}; }
+
+PageRun DumpPage::pageRun() const {
+    const RunnableCommand run = dumpToRun();
+    return {run, actionCaption(c_.cmdPlay2), fromUtf8(run.command.file)};
+}
+
+void DumpPage::cmdPlay2_Click() { runHere_.startFromButton(pageRun(), *toolStart_, c_.fraDown); }
 
 void DumpPage::cmdSave2_Click() {
     tellIfAny(c_.fraDown, settings::saveDump(store_, dumpOptions(c_)));

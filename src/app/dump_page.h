@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "app/controls.h"
+#include "app/page_actions.h"
 #include "rules/enabling.h"
 
 namespace quillon::settings {
@@ -16,7 +17,9 @@ class ToolLauncher;
 namespace quillon::app {
 
 class HexFieldControl;
+class RunHere;
 class ToolStart;
+struct PageRun;
 
 // The download page: choose a destination folder, type the file name, set
 // the options, and dump the cartridge with "Dump Rom". It owns the page's
@@ -25,7 +28,7 @@ class DumpPage : public QObject {
     Q_OBJECT
 public:
     DumpPage(const DumpControls& controls, settings::SettingsStore& store,
-             platform::ToolLauncher& launcher, QObject* parent);
+             platform::ToolLauncher& launcher, RunHere& runHere, QObject* parent);
 
     const DumpControls& controls() const { return c_; }
     const rules::PageFlags& flags() const { return flags_; }
@@ -44,6 +47,9 @@ public:
     void CheckAll2();
 
 private:
+    // The dump as "Dump Rom" would start it now, and the file it writes.
+    RunnableCommand dumpToRun() const;
+    PageRun pageRun() const;
     void cmdPlay2_Click();
     void cmdSave2_Click();
     void cboConType_Change();
@@ -54,6 +60,7 @@ private:
 
     DumpControls c_;
     settings::SettingsStore& store_;
+    RunHere& runHere_;
     ToolStart* toolStart_;
     rules::PageFlags flags_;
     QString strDrive1;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 
+#include "app/preview_menu.h"
 #include "ui/check_view.h"
 
 namespace quillon::app {
@@ -17,7 +18,8 @@ ui::CheckView* openFileCheck(QWidget* over, settings::SettingsStore& store, cons
     return view;
 }
 
-FileCheckItem::FileCheckItem(QLabel* preview, settings::SettingsStore& store, File file)
+FileCheckItem::FileCheckItem(PreviewMenu& menu, QLabel* preview, settings::SettingsStore& store,
+                             File file)
     : QObject(preview),
       preview_(preview),
       store_(store),
@@ -27,9 +29,8 @@ FileCheckItem::FileCheckItem(QLabel* preview, settings::SettingsStore& store, Fi
     connect(checkAction_, &QAction::triggered, this, &FileCheckItem::check);
     // Set apart from the items that act on the command: this one acts on a
     // file.
-    auto* separator = new QAction(preview);
-    separator->setSeparator(true);
-    preview->addActions({separator, checkAction_});
+    menu.addSeparator();
+    menu.add(checkAction_, false);
     // Before the preview turns the request into its menu.
     preview->installEventFilter(this);
 }

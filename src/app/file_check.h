@@ -17,6 +17,8 @@ class CheckView;
 
 namespace quillon::app {
 
+class PreviewMenu;
+
 // Opens a check view of the file at `path` beside the window `over`; the
 // view remembers its DAT in `store`. Also what follows a dump that ended
 // well, so that the user sees at once whether it is a known good one.
@@ -30,7 +32,7 @@ class FileCheckItem : public QObject {
 public:
     using File = std::function<QString()>;
 
-    FileCheckItem(QLabel* preview, settings::SettingsStore& store, File file);
+    FileCheckItem(PreviewMenu& menu, QLabel* preview, settings::SettingsStore& store, File file);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

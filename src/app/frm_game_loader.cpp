@@ -1,5 +1,6 @@
 #include "app/frm_game_loader.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
@@ -9,6 +10,8 @@
 
 #include "app/controls.h"
 #include "app/dump_page.h"
+#include "app/file_check.h"
+#include "app/run_here.h"
 #include "app/upload_page.h"
 #include "settings/identity.h"
 #include "ui/folder_entries.h"
@@ -39,8 +42,13 @@ frmGameLoader::frmGameLoader(Services services, QWidget* parent) : QWidget(paren
     tabTrans_ = controls.tabTrans;
     // Each page connects its handlers as it is made: start-up restores the
     // saved options through the controls and relies on them.
-    upload_ = new UploadPage(controls.up, services.store, services.launcher, this);
-    dump_ = new DumpPage(controls.down, services.store, services.launcher, this);
+    runHere_ = new RunHere(services.store, services.portSource, this);
+    // A dump that ran here and ended well is checked at once.
+    connect(
+        runHere_, &RunHere::fileWritten, this,
+        [this, &store = services.store](const QString& path) { openFileCheck(this, store, path); });
+    upload_ = new UploadPage(controls.up, services.store, services.launcher, *runHere_, this);
+    dump_ = new DumpPage(controls.down, services.store, services.launcher, *runHere_, this);
     connect(tabTrans_, &QTabBar::currentChanged, this, &frmGameLoader::tabTrans_Click);
     connect(controls.up.cmdExit, &QPushButton::clicked, this, &frmGameLoader::cmdExit_Click);
     connect(controls.down.cmdExit2, &QPushButton::clicked, this, &frmGameLoader::cmdExit2_Click);
@@ -112,15 +120,25 @@ void frmGameLoader::keyPressEvent(QKeyEvent* event) {
     tabTrans_->setCurrentIndex((tabTrans_->currentIndex() + step + tabs) % tabs);
 }
 
+void frmGameLoader::closeEvent(QCloseEvent* event) {
+    if (runHere_->mayClose([this] { close(); })) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
 void frmGameLoader::cmdExit_Click() { quit(); }
 
 void frmGameLoader::cmdExit2_Click() { quit(); }
 
-// Both exit buttons end the program at once. Nothing is saved on exit; tools
-// already started keep running.
+// Both exit buttons end the program. Nothing is saved on exit; tools started
+// in a terminal keep running. One running here is stopped first when the
+// user agrees, else nothing closes.
 void frmGameLoader::quit() {
-    close();
-    QCoreApplication::quit();
+    if (close()) {
+        QCoreApplication::quit();
+    }
 }
 
 }  // namespace quillon::app

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+
+#include "platform/parallel_ports.h"
 
 namespace quillon::settings {
 class SettingsStore;
@@ -18,6 +21,7 @@ namespace quillon::app {
 
 class UploadPage;
 class DumpPage;
+class RunHere;
 
 // What the window uses of the world outside it; main passes the system's,
 // tests pass their own (a store on a temporary path, stand-in drives).
@@ -25,6 +29,8 @@ struct Services {
     settings::SettingsStore& store;
     platform::ToolLauncher& launcher;
     const ui::DriveSource& drives;
+    // Where the system lists its parallel ports (a made-up tree in tests).
+    std::string portSource = std::string(platform::systemPortSource());
 };
 
 // The one window: a tab strip over two pages in one place, the upload page
@@ -42,6 +48,7 @@ public:
     QTabBar* tabTrans() const { return tabTrans_; }
     const UploadPage& upload() const { return *upload_; }
     const DumpPage& dump() const { return *dump_; }
+    RunHere& runHere() const { return *runHere_; }
 
     // The ROM named on the command line, chosen on the upload page once the
     // window is up (so that a message about it has the window to stand on).
@@ -49,6 +56,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A run inside the window that still goes on is not left behind unseen.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void Form_Load();
@@ -58,6 +67,7 @@ private:
     void quit();
 
     QTabBar* tabTrans_;
+    RunHere* runHere_;
     UploadPage* upload_;
     DumpPage* dump_;
 };

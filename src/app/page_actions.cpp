@@ -1,5 +1,7 @@
 #include "app/page_actions.h"
 
+#include <QPushButton>
+
 #include "app/text_conversion.h"
 #include "ui/drive_list.h"
 #include "ui/folder_list.h"
@@ -19,6 +21,8 @@ QString folderOnDrive(const ui::DriveList& drive, const ui::FolderList& folders)
 }
 
 }  // namespace
+
+QString actionCaption(const QPushButton* button) { return button->text().remove(QLatin1Char('&')); }
 
 void tellIfAny(QWidget* page, const std::string& text) {
     if (!text.empty()) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 #include "command/transfer_command.h"
 
+class QPushButton;
 class QWidget;
 
 namespace quillon::ui {
@@ -18,12 +20,20 @@ namespace quillon::app {
 // message when there is one, and opening a chosen drive or a folder given by
 // its path.
 
+// What runs the tool inside the window, in the previews' menus and in the
+// offer made when no terminal can be started.
+inline constexpr char kRunHereCaption[] = "&Run Here";
+
 // A page's command as its action button would start it, or why it would not
 // be started.
 struct RunnableCommand {
     command::TransferCommand command;
     std::string blocked;  // empty when it may run
 };
+
+// A page's action as its button names it, without the access key: what an
+// output window's title says it runs.
+QString actionCaption(const QPushButton* button);
 
 // Shows `text` in a box over `page`; nothing when it is empty, which is how
 // the rules say that all went well.

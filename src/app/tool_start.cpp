@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "app/page_actions.h"
 #include "app/text_conversion.h"
 #include "ui/message_box.h"
 
@@ -21,10 +22,11 @@ ToolStart::ToolStart(platform::ToolLauncher& launcher, QWidget* page, QObject* p
     connect(&poller_, &QTimer::timeout, this, &ToolStart::check);
 }
 
-void ToolStart::start(const command::TransferCommand& command) {
+void ToolStart::start(const command::TransferCommand& command, std::function<void()> runHere) {
     if (pending_) {
         return;
     }
+    runHere_ = std::move(runHere);
     pending_ = launcher_.start(command);
     // Asked at once: a refusal is known before anything was started.
     check();
@@ -42,8 +44,15 @@ void ToolStart::check() {
     }
     poller_.stop();
     pending_.reset();
-    if (outcome->status != platform::LaunchOutcome::Status::Started) {
-        ui::showMessage(page_->window(), fromUtf8(outcome->reason));
+    const QString reason = fromUtf8(outcome->reason);
+    if (outcome->status == platform::LaunchOutcome::Status::Refused) {
+        ui::showMessage(page_->window(), reason);
+    } else if (outcome->status == platform::LaunchOutcome::Status::NotStarted) {
+        const QString here = QString::fromLatin1(kRunHereCaption);
+        const std::function<void()> runHere = std::move(runHere_);
+        if (ui::askChoice(page_->window(), reason, {here, QStringLiteral("OK")}) == here) {
+            runHere();
+        }
     }
 }
 

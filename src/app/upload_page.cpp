@@ -14,6 +14,8 @@
 #include "app/hex_field_control.h"
 #include "app/page_actions.h"
 #include "app/page_snapshots.h"
+#include "app/preview_menu.h"
+#include "app/run_here.h"
 #include "app/text_conversion.h"
 #include "app/tool_start.h"
 #include "command/page_commands.h"
@@ -28,11 +30,12 @@
 namespace quillon::app {
 
 UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& store,
-                       platform::ToolLauncher& launcher, QObject* parent)
+                       platform::ToolLauncher& launcher, RunHere& runHere, QObject* parent)
     : QObject(parent),
       c_(controls),
       store_(store),
       launcher_(launcher),
+      runHere_(runHere),
       toolStart_(new ToolStart(launcher, controls.fraUp, this)) {
     using Self = UploadPage;
     connect(c_.cmdPlay, &QPushButton::clicked, this, &Self::cmdPlay_Click);
@@ -54,8 +57,10 @@ UploadPage::UploadPage(const UploadControls& controls, settings::SettingsStore& 
     connect(c_.cmdView1, &QPushButton::clicked, this, &Self::cmdView1_Click);
     connect(c_.cmdView2, &QPushButton::clicked, this, &Self::cmdView2_Click);
 
-    new CommandCopier(c_.lblscript1, c_.cmdPlay, [this] { return uploadToRun(); });
-    offerRomCheck();
+    auto* menu = new PreviewMenu(c_.lblscript1, c_.cmdPlay);
+    new CommandCopier(*menu, c_.lblscript1, [this] { return uploadToRun(); });
+    runHere_.addTo(*menu, [this] { return pageRun(); });
+    offerRomCheck(*menu);
     takeDroppedRoms();
 }
 
@@ -116,14 +121,9 @@ RunnableCommand UploadPage::uploadToRun() const {
     return {std::move(run), std::move(blocked)};
 }
 
-void UploadPage::cmdPlay_Click() {
-    const RunnableCommand run = uploadToRun();
-    if (!run.blocked.empty()) {
-        tellIfAny(c_.fraUp, run.blocked);
-        return;
-    }
-    toolStart_->start(run.command);
-}
+PageRun UploadPage::pageRun() const { return {uploadToRun(), actionCaption(c_.cmdPlay), {}}; }
+
+void UploadPage::cmdPlay_Click() { runHere_.startFromButton(pageRun(), *toolStart_, c_.fraUp); }
 
 void UploadPage::cmdSave1_Click() {
     tellIfAny(c_.fraUp, settings::saveUpload(store_, uploadOptions(c_)));

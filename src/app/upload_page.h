@@ -19,7 +19,10 @@ class ToolLauncher;
 namespace quillon::app {
 
 class HexFieldControl;
+class PreviewMenu;
+class RunHere;
 class ToolStart;
+struct PageRun;
 
 // The upload page: pick a ROM in the drive, folder and file lists, set the
 // options, and send the ROM with "Upload Rom". It owns the page's controls,
@@ -29,7 +32,7 @@ class UploadPage : public QObject {
     Q_OBJECT
 public:
     UploadPage(const UploadControls& controls, settings::SettingsStore& store,
-               platform::ToolLauncher& launcher, QObject* parent);
+               platform::ToolLauncher& launcher, RunHere& runHere, QObject* parent);
 
     const UploadControls& controls() const { return c_; }
     const rules::PageFlags& flags() const { return flags_; }
@@ -60,9 +63,10 @@ private:
     static inline const QString kNotARom = QStringLiteral("Please select an atari file only!");
 
     void takeDroppedRoms();
-    void offerRomCheck();
+    void offerRomCheck(PreviewMenu& menu);
     // The upload as "Upload Rom" would start it now.
     RunnableCommand uploadToRun() const;
+    PageRun pageRun() const;
     void cmdPlay_Click();
     void cmdSave1_Click();
 
@@ -79,6 +83,7 @@ private:
     UploadControls c_;
     settings::SettingsStore& store_;
     platform::ToolLauncher& launcher_;
+    RunHere& runHere_;
     ToolStart* toolStart_;
     rules::PageFlags flags_;
     QString strDrive2;

@@ -59,8 +59,8 @@ void UploadPage::takeDroppedRoms() {
 
 // The ROM an upload would send, while one is chosen: the file list's
 // selection once it has been accepted.
-void UploadPage::offerRomCheck() {
-    new FileCheckItem(c_.lblscript1, store_, [this] {
+void UploadPage::offerRomCheck(PreviewMenu& menu) {
+    new FileCheckItem(menu, c_.lblscript1, store_, [this] {
         return flags_.select
                    ? fromUtf8(
                          command::composeUpload(uploadSnapshot(c_), platform::pathSeparator()).file)

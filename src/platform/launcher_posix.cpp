@@ -6,26 +6,13 @@
 #include "platform/claim_folder_posix.h"
 #include "platform/launcher.h"
 #include "platform/nul_refusal_posix.h"
+#include "platform/program_search_posix.h"
 #include "platform/terminal_launch_posix.h"
 #include "platform/terminal_posix.h"
 
 namespace quillon::platform {
 
 namespace {
-
-// Where to look for a terminal when PATH is not set at all.
-std::string searchPath() {
-    if (const char* path = std::getenv("PATH")) {
-        return path;
-    }
-    const std::size_t size = ::confstr(_CS_PATH, nullptr, 0);
-    std::string fallback(size, '\0');
-    if (size == 0 || ::confstr(_CS_PATH, fallback.data(), size) == 0) {
-        return "/bin:/usr/bin";
-    }
-    fallback.resize(size - 1);
-    return fallback;
-}
 
 // Linux and other POSIX desktops have no command.com and no 8.3 names: the
 // tool runs in a terminal emulator, handed its arguments as a vector.
@@ -47,8 +34,9 @@ public:
             return decided(LaunchOutcome::Status::Refused, std::move(reason));
         }
         const char* userChoice = std::getenv("TERMINAL");
-        std::vector<FoundTerminal> terminals = findTerminals(
-            searchPath(), userChoice ? std::optional<std::string_view>(userChoice) : std::nullopt);
+        std::vector<FoundTerminal> terminals =
+            findTerminals(programSearchPath(),
+                          userChoice ? std::optional<std::string_view>(userChoice) : std::nullopt);
         if (terminals.empty()) {
             return decided(LaunchOutcome::Status::NotStarted, std::string(kNoTerminal));
         }

@@ -7,6 +7,7 @@
 #include "platform/cmd_line_win32.h"
 #include "platform/launcher.h"
 #include "platform/short_path_win32.h"
+#include "platform/system_folder_win32.h"
 #include "platform/wide_text_win32.h"
 
 namespace quillon::platform {
@@ -30,10 +31,8 @@ std::vector<std::wstring> interpreterPaths() {
     if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         paths.push_back(commandCom);
     }
-    wchar_t systemFolder[MAX_PATH + 1] = {};
-    const UINT length = ::GetSystemDirectoryW(systemFolder, MAX_PATH + 1);
-    if (length != 0 && length <= MAX_PATH) {
-        paths.push_back(std::wstring(systemFolder, length) + L"\\cmd.exe");
+    if (std::optional<std::wstring> cmd = systemProgram(kCmdExe)) {
+        paths.push_back(*cmd);
     }
     return paths;
 }

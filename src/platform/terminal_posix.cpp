@@ -1,9 +1,7 @@
 #include "platform/terminal_posix.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "command/transfer_command.h"
+#include "platform/program_search_posix.h"
 #include "platform/shell_word_posix.h"
 
 namespace quillon::platform {
@@ -25,43 +23,6 @@ constexpr std::string_view kKeepOpenScript =
 // The script's $0, shown by the shell in its own error messages.
 constexpr std::string_view kScriptName = "quillon-run";
 
-bool isExecutableFile(const std::string& path) {
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-           ::access(path.c_str(), X_OK) == 0;
-}
-
-std::vector<std::string_view> splitAt(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    while (true) {
-        const std::size_t at = text.find(separator);
-        parts.push_back(text.substr(0, at));
-        if (at == std::string_view::npos) {
-            return parts;
-        }
-        text.remove_prefix(at + 1);
-    }
-}
-
-// An empty or relative PATH entry means "wherever we happen to stand"; a
-// terminal found there could be anything, so it is not looked at.
-std::optional<std::string> lookUp(std::string_view name, std::string_view searchPath) {
-    for (std::string_view folder : splitAt(searchPath, ':')) {
-        if (!folder.starts_with('/')) {
-            continue;
-        }
-        std::string candidate(folder);
-        if (!candidate.ends_with('/')) {
-            candidate += '/';
-        }
-        candidate += name;
-        if (isExecutableFile(candidate)) {
-            return candidate;
-        }
-    }
-    return std::nullopt;
-}
-
 // The user's own terminal: a known name keeps its convention, any other
 // gets the common one.
 std::optional<FoundTerminal> userTerminal(std::string_view variable, std::string_view searchPath) {
@@ -73,7 +34,7 @@ std::optional<FoundTerminal> userTerminal(std::string_view variable, std::string
         }
     }
     if (variable.find('/') == std::string_view::npos) {
-        if (std::optional<std::string> program = lookUp(name, searchPath)) {
+        if (std::optional<std::string> program = findProgram(name, searchPath)) {
             return FoundTerminal{*program, convention};
         }
     } else if (variable.starts_with('/') && isExecutableFile(std::string(variable))) {
@@ -88,7 +49,7 @@ std::vector<FoundTerminal> findTerminals(std::string_view searchPath,
                                          std::optional<std::string_view> terminalVariable) {
     std::vector<FoundTerminal> found;
     const auto add = [&](const TerminalConvention& terminal) {
-        if (std::optional<std::string> program = lookUp(terminal.name, searchPath)) {
+        if (std::optional<std::string> program = findProgram(terminal.name, searchPath)) {
             found.push_back({*program, terminal});
         }
     };

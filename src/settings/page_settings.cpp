@@ -100,6 +100,11 @@ void dumpKeys(Section& section, Options&& options) {
     section.text("cboConType", options.code);
 }
 
+template <typename Section, typename Options>
+void runKeys(Section& section, Options&& options) {
+    section.check("mnuAlwaysRunHere", options.alwaysRunHere);
+}
+
 }  // namespace
 
 // The marker goes last: a store that writes key by key (the registry) has
@@ -135,6 +140,19 @@ std::optional<DumpOptions> loadDump(const SettingsStore& store) {
     }
     DumpOptions options;
     dumpKeys(section, options);
+    return options;
+}
+
+std::string saveRun(SettingsStore& store, const RunOptions& options) {
+    SectionWriter section;
+    runKeys(section, options);
+    return std::move(section).save(store, kRunSection);
+}
+
+RunOptions loadRun(const SettingsStore& store) {
+    const SectionReader section(store, kRunSection);
+    RunOptions options;
+    runKeys(section, options);
     return options;
 }
 

@@ -9,6 +9,7 @@ namespace quillon::settings {
 
 inline constexpr std::string_view kUploadSection = "Upload";
 inline constexpr std::string_view kDumpSection = "Dump";
+inline constexpr std::string_view kRunSection = "Run";
 
 // The keys of one section with their texts, in the order they are written
 // or were found.

@@ -89,7 +89,7 @@ private slots:
         QCOMPARE(h->launcher.started, std::vector{expected});
         h->launcher.outcome = {LaunchOutcome::Status::NotStarted, "Install."};
         h->click("cmdPlay");
-        QVERIFY(h->messages == QStringList{"Install."} && h->enabled("cmdPlay"));
+        QVERIFY(h->messages == QStringList{"Install. [&Run Here|OK]"} && h->enabled("cmdPlay"));
         QVERIFY(QFile::remove(rom));
         h->click("cmdPlay");
         QVERIFY(h->launcher.started.size() == 2 && h->messages.size() == 2);  // none more

@@ -21,19 +21,29 @@ WindowHarness::WindowHarness() : previousFolder_(QDir::currentPath()) {
     QDir::setCurrent(workFolder());
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath("settings")));
     ui::setMessageHook([this](const QString& text) { messages.append(text); });
+    ui::setChoiceHook([this](const QString& text, const QStringList& buttons) {
+        messages.append(text + " [" + buttons.join('|') + "]");
+        return answers.isEmpty() ? buttons.back() : answers.takeFirst();
+    });
+#ifdef _WIN32
+    portSource = "HKEY_CURRENT_USER\\Software\\Quillon tests\\no such key";
+#else
+    portSource = root_.filePath("no-ports").toStdString();
+#endif
 }
 
 WindowHarness::~WindowHarness() {
     window_.reset();
     ui::setMessageHook({});
+    ui::setChoiceHook({});
     qunsetenv("XDG_CONFIG_HOME");
     QDir::setCurrent(previousFolder_);
 }
 
 app::frmGameLoader& WindowHarness::open(platform::ToolLauncher* tool) {
     window_.reset();
-    window_ =
-        std::make_unique<app::frmGameLoader>(app::Services{store, tool ? *tool : launcher, drives});
+    window_ = std::make_unique<app::frmGameLoader>(
+        app::Services{store, tool ? *tool : launcher, drives, portSource});
     window_->show();
     QApplication::setActiveWindow(window_.get());
     (void)QTest::qWaitForWindowActive(window_.get());

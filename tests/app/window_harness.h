@@ -87,7 +87,9 @@ public:
     ui::UserSettingsStore store;
     RecordingLauncher launcher;
     TestDrives drives;
-    QStringList messages;  // every box shown, in order
+    std::string portSource;  // where the window reads the parallel ports: none there
+    QStringList messages;    // every box shown, in order; a choice as "text [button|button]"
+    QStringList answers;     // the buttons to choose, in order; the last button when none is left
 
 private:
 #ifdef _WIN32

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -6,6 +7,8 @@
 
 #include "ui/message_box.h"
 
+using quillon::ui::askChoice;
+using quillon::ui::setChoiceHook;
 using quillon::ui::setMessageHook;
 using quillon::ui::showMessage;
 
@@ -60,6 +63,35 @@ private slots:
         // the wide line several times the narrow one.
         QVERIFY2(widths.size() == 2 && qAbs(widths[0] - widths[1]) <= 2,
                  qPrintable(QString("%1 and %2 pixels").arg(widths.value(0)).arg(widths.value(1))));
+    }
+
+    void choicesGoToTheHookOrAModalBox_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Enter takes the first") << int(Qt::Key_Return) << "&Stop and Quit";
+        QTest::newRow("Escape takes the last") << int(Qt::Key_Escape) << "Cancel";
+    }
+    // A choice the hook cannot answer, a box without the buttons offered or the caption, Enter
+    // or Escape choosing what the user did not mean.
+    void choicesGoToTheHookOrAModalBox() {
+        QFETCH(int, key);
+        QFETCH(QString, chosen);
+        const QStringList buttons{"&Stop and Quit", "Cancel"};
+        setChoiceHook([](const QString& text, const QStringList& offered) {
+            return text + offered.join('|');
+        });
+        QCOMPARE(askChoice(nullptr, "Quit? ", buttons), "Quit? &Stop and Quit|Cancel");
+        setChoiceHook({});
+        QStringList seen;
+        QTimer::singleShot(0, this, [&seen, key] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seen << box->windowTitle();
+            for (const QAbstractButton* button : box->buttons()) seen << button->text();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        QCOMPARE(askChoice(nullptr, "Quit?", buttons), chosen);
+        QCOMPARE(seen, QStringList({"Quillon", "&Stop and Quit", "Cancel"}));
     }
 };
 

@@ -1,0 +1,306 @@
+// Running the tool inside the window, from the previews' menus, the action buttons and the offer
+// made when no terminal starts, against the stand-in tool found on PATH as the real one would be.
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <optional>
+
+#include "app/run_here.h"
+#include "platform/copy_line.h"
+#include "settings/settings_store.h"
+#include "ui/check_view.h"
+#include "ui/output_window.h"
+#include "ui/tool_run.h"
+#include "window_harness.h"
+
+using quillon::platform::LaunchOutcome;
+using quillon::ui::OutputWindow;
+
+class RunHereTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // As when a screen reader listens: Qt then keeps its view of the rows up to date.
+        QAccessible::setActive(true);
+        // Under wine the build's folder has no drive; it is on the one the test starts on.
+        qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(
+                            QFileInfo(QUILLON_STAND_IN_TOOL_FOLDER).absoluteFilePath())) +
+                            QDir::listSeparator().toLatin1() + qgetenv("PATH"));
+    }
+    void init() {
+        h.emplace();
+        QVERIFY(!h->make("roms/cart.a78", 2048).isEmpty() && !h->make("dumps").isEmpty());
+        h->open();
+    }
+    void cleanup() { h.reset(); }
+
+    // An item missing or out of place, "Run Here" offered while the button would not start.
+    void thePreviewMenusOfferRunHere() {
+        const QString off =
+            "Copy Command (off)|&Run Here (off)|-|Always Run &Here (unchecked)|-|Chec&k File… "
+            "(off)";
+        QCOMPARE(menuItems("lblscript1"), off);
+        QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("cart.a78"));
+        QCOMPARE(menuItems("lblscript1"), QString(off).remove(" (off)"));
+        QVERIFY(h->chooseTab(1));
+        QCOMPARE(menuItems("lblscript2"), off);
+        h->type("txtFileInput", "cart.a78");  // not dumped yet: nothing to check
+        QCOMPARE(
+            menuItems("lblscript2"),
+            QString(off).replace("Command (off)", "Command").replace("Run Here (off)", "Run Here"));
+    }
+
+    void runs_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("via");  // menu, button (always here), offer (no terminal)
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QStringList>("rows");  // as screen readers get them, sorted
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("upload from the menu")
+            << 1 << "menu"
+            << "arguments"
+            << QStringList{"-d", "Error output: warning: a line on standard error", "{rom}"}
+            << "Finished";
+        QTest::newRow("dump from the button")
+            << 2 << "button"
+            << "fail" << QStringList{"Error output: cartpipe: no transfer device answers on LPT1"}
+            << "Failed (exit 3)";
+        QTest::newRow("upload offered")
+            << 1 << "offer"
+            << "progress" << QStringList{"Progress 100%", "done", "ready"} << "Finished";
+        QTest::newRow("dump offered, declined") << 2 << "offer"
+                                                << "" << QStringList() << "";
+    }
+    // Another command run than the button's, in a terminal all the same, the window mistitled or
+    // without the copied line, output lost or error lines not announced, a wrong outcome, the
+    // ports not listed after a failure, the offer missing, a dump's file not given to check.
+    void runs() {
+        QFETCH(int, page);
+        QFETCH(QString, via);
+        QFETCH(QString, mode);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, outcome);
+        qputenv("QUILLON_TEST_MODE", mode.toLatin1());
+        QSignalSpy written(&h->window().runHere(), &quillon::app::RunHere::fileWritten);
+        const QString rom = h->native(h->workFolder() + "/roms/cart.a78");
+        if (page == 1) {
+            QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("cart.a78"));
+        } else {
+            QVERIFY(h->chooseTab(1));
+            h->type("txtFileInput", "dumps/new.a78");
+        }
+        const char* preview = page == 1 ? "lblscript1" : "lblscript2";
+        QTest::mouseClick(h->find(preview), Qt::LeftButton);
+        QTest::keyClick(h->find(preview), Qt::Key_C, Qt::ControlModifier);
+        const QString copied = QApplication::clipboard()->text();
+        if (via == "menu") {
+            choose(preview, "&Run Here");
+        } else {
+            h->launcher.outcome = {LaunchOutcome::Status::NotStarted, "No terminal."};
+            h->answers << (mode.isEmpty() ? "OK" : "&Run Here");
+            if (via == "button") choose(preview, "Always Run &Here");
+            h->click(page == 1 ? "cmdPlay" : "cmdPlay2");
+        }
+        QCOMPARE(h->launcher.started.size(), std::size_t(via == "offer"));
+        QCOMPARE(h->messages,
+                 via == "offer" ? QStringList{"No terminal. [&Run Here|OK]"} : QStringList());
+        OutputWindow* output = outputWindow();
+        QCOMPARE(output != nullptr, !mode.isEmpty());
+        if (!output) return;
+        QTRY_VERIFY_WITH_TIMEOUT(!output->run().isRunning(), 20000);
+        QCOMPARE(output->windowTitle(),
+                 page == 1 ? "cartpipe — Upload Rom" : "cartpipe — Dump Rom");
+        QCOMPARE(output->findChild<QLineEdit*>("txtCommand")->text(), copied);
+        rows.replaceInStrings("{rom}", rom).sort();
+        QCOMPARE(shownRows(output), rows);
+        QCOMPARE(output->findChild<QLabel*>("lblOutcome")->text(), outcome);
+        auto* ports = output->findChild<QLabel*>("lblPorts");
+        QCOMPARE(ports->isVisible() ? ports->text() : "",
+                 outcome.startsWith("Failed")
+                     ? "Parallel ports on this computer:\nNo parallel port is listed by the system."
+                     : "");
+        QCOMPARE(written.size(), 0);  // the stand-in dumps nothing, and a failed dump has no file
+    }
+
+    // A finished dump's file not offered for checking, or an upload's offered.
+    void aFinishedDumpIsOfferedForChecking() {
+        QSignalSpy written(&h->window().runHere(), &quillon::app::RunHere::fileWritten);
+        qputenv("QUILLON_TEST_MODE", "arguments");
+        QVERIFY(h->chooseTab(1));
+        h->type("txtFileInput", "dumps/new.a78");
+        choose("lblscript2", "&Run Here");
+        QTRY_VERIFY_WITH_TIMEOUT(!outputWindow()->run().isRunning(), 20000);
+        QCOMPARE(written.size(), 1);
+        QCOMPARE(written.front().front().toString(), h->workFolder() + "/dumps/new.a78");
+        // ... and checked at once.
+        auto* check = h->window().findChild<quillon::ui::CheckView*>("frmCheck");
+        QVERIFY(check);
+        QCOMPARE(check->findChild<QLabel*>("lblCheckFile")->text(),
+                 h->native(h->workFolder() + "/dumps/new.a78"));
+    }
+
+    // An answer that does not reach the tool or is not shown below its question, selected lines
+    // not copied whole.
+    void theInputLineAnswersTheTool() {
+        qputenv("QUILLON_TEST_MODE", "prompt");
+        QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("cart.a78"));
+        choose("lblscript1", "&Run Here");
+        OutputWindow* output = outputWindow();
+        auto* rows = output->findChild<QListView*>("lstOutput")->model();
+        QTRY_COMPARE_WITH_TIMEOUT(rows->rowCount(), 1, 20000);
+        QTest::keyClicks(output->findChild<QLineEdit*>("txtInput"), "yes");
+        QTest::keyClick(output->findChild<QLineEdit*>("txtInput"), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!output->run().isRunning(), 20000);
+        const QStringList lines{"Insert the cartridge and press Enter: ", "> yes", "read 'yes'"};
+        QCOMPARE(shownRows(output, false), lines);
+        auto* view = output->findChild<QListView*>("lstOutput");
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(rows->index(0, 0)).center());
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), lines.join('\n'));
+    }
+
+    // Two runs at once, a run killed unasked or left running without a window when its window or
+    // Quillon closes, Quillon closing before the run it was asked to stop has ended.
+    void oneRunAtATimeAndNoneLeftBehind() {
+        qputenv("QUILLON_TEST_MODE", "hang");
+        QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("cart.a78"));
+        choose("lblscript1", "&Run Here");
+        OutputWindow* output = outputWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!shownRows(output).isEmpty(), 20000);
+        choose("lblscript1", "&Run Here");
+        h->answers << "Cancel"
+                   << "Cancel";
+        QTest::mouseClick(output->findChild<QWidget*>("cmdClose"), Qt::LeftButton);
+        h->click("cmdExit");
+        QVERIFY(output->isVisible() && h->window().isVisible() && output->run().isRunning());
+        QCOMPARE(h->window().findChildren<OutputWindow*>().size(), 1);
+        // The output window goes as Quillon closes: its outcome is taken as the run ends.
+        auto ended = quillon::output::Outcome::Kind::Running;
+        connect(&output->run(), &quillon::ui::ToolRun::ended,
+                [&ended, run = &output->run()] { ended = run->outcome().kind; });
+        h->answers << "&Stop and Quit";
+        h->click("cmdExit");
+        QTRY_VERIFY_WITH_TIMEOUT(!h->window().isVisible(), 20000);
+        QCOMPARE(ended, quillon::output::Outcome::Kind::Stopped);
+        QCOMPARE(
+            h->messages.join('\n'),
+            "cartpipe is still running in its window. Stop it or wait until it has ended, "
+            "then run it again.\n"
+            "cartpipe is still running. Stop it and close its window? [&Stop and Close|Cancel]\n"
+            "cartpipe is still running. Stop it and quit? [&Stop and Quit|Cancel]\n"
+            "cartpipe is still running. Stop it and quit? [&Stop and Quit|Cancel]");
+    }
+
+    // The choice not kept, kept in a page's section, or not read back at the next start.
+    void alwaysRunHereIsRememberedInASectionOfItsOwn() {
+        using namespace quillon::settings;
+        const auto saved = [this] {
+            return textOf(h->store.readSection(kRunSection), "mnuAlwaysRunHere");
+        };
+        choose("lblscript1", "Always Run &Here");
+        QCOMPARE(saved(), "True");
+        for (const auto section : {kUploadSection, kDumpSection}) {
+            QVERIFY(h->store.readSection(section).empty());
+        }
+        h->open();
+        QVERIFY(menuItems("lblscript2").contains("Always Run &Here (checked)"));
+        choose("lblscript2", "Always Run &Here");
+        QCOMPARE(saved(), "False");
+    }
+
+    // A log without its facts or output, copied and saved apart, not saved as UTF-8 text.
+    void theLogIsCopiedAndSaved() {
+        qputenv("QUILLON_TEST_MODE", "fail");
+        QVERIFY(h->chooseTab(1));
+        h->find<QLineEdit>("txtFileInput")->setText("dumps/ünï.a78");
+        choose("lblscript2", "&Run Here");
+        OutputWindow* output = outputWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(!output->run().isRunning(), 20000);
+        QTest::mouseClick(output->findChild<QWidget*>("cmdCopyLog"), Qt::LeftButton);
+        const QString log = QApplication::clipboard()->text();
+        const QString command = output->findChild<QLineEdit*>("txtCommand")->text();
+        QVERIFY2(log.startsWith("Command: " + command + "\nStarted: ") && command.contains("ünï") &&
+                     log.contains("\nOutcome: Failed (exit 3)\n\ncartpipe: no transfer") &&
+                     log.endsWith("\nParallel ports on this computer:\n"
+                                  "No parallel port is listed by the system.\n"),
+                 qPrintable(log));
+        const QString saved = h->workFolder() + "/dumps/log.txt";
+        QTimer::singleShot(0, [saved] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(saved);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        QTest::mouseClick(output->findChild<QWidget*>("cmdSaveLog"), Qt::LeftButton);
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        QCOMPARE(QString::fromUtf8(file.readAll()), log);
+    }
+
+private:
+    // The preview's context menu as "text (off)|-|text (checked)|...".
+    QString menuItems(const char* preview) {
+        QMenu* menu = openMenu(preview);
+        QStringList items;
+        for (const QAction* item : menu->actions()) {
+            items << (item->isSeparator() ? "-" : item->text()) +
+                         (item->isEnabled() ? "" : " (off)") +
+                         (item->isCheckable() ? item->isChecked() ? " (checked)" : " (unchecked)"
+                                              : "");
+        }
+        menu->close();
+        return items.join('|');
+    }
+
+    QMenu* openMenu(const char* preview) {
+        QWidget* label = h->find(preview);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, {}, label->mapToGlobal(QPoint()));
+        QApplication::sendEvent(label, &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+
+    void choose(const char* preview, const QString& text) {
+        QMenu* menu = openMenu(preview);
+        for (QAction* item : menu->actions()) {
+            if (item->text() == text) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+                return;
+            }
+        }
+        QFAIL(qPrintable("no menu item " + text));
+    }
+
+    OutputWindow* outputWindow() {
+        const auto windows = h->window().findChildren<OutputWindow*>();
+        return windows.isEmpty() ? nullptr : windows.back();
+    }
+
+    // The output's rows as assistive technology reads them; sorted: the two streams are read
+    // apart, so the order between them is not the tool's.
+    QStringList shownRows(OutputWindow* output, bool sorted = true) {
+        QAccessibleInterface* list =
+            QAccessible::queryAccessibleInterface(output->findChild<QListView*>("lstOutput"));
+        QStringList rows;
+        for (int row = 0; row < list->childCount(); ++row) {
+            rows << list->child(row)->text(QAccessible::Name);
+        }
+        if (sorted) rows.sort();
+        return rows;
+    }
+
+    std::optional<quillon::testing::WindowHarness> h;
+};
+
+QTEST_MAIN(RunHereTest)
+#include "run_here_test.moc"
