@@ -160,9 +160,7 @@ private slots:
         QTest::mouseClick(preview, Qt::LeftButton);
         QVERIFY(preview->hasFocus());
         if (byMenu) {
-            QContextMenuEvent event(QContextMenuEvent::Mouse, {}, preview->mapToGlobal(QPoint()));
-            QApplication::sendEvent(preview, &event);
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QMenu* menu = h->openMenu(page == 1 ? "lblscript1" : "lblscript2");
             QVERIFY(menu && menu->actions()[0]->isEnabled());
             QCOMPARE(menu->actions()[0]->text(), "Copy Command");
             const QPoint item = menu->actionGeometry(menu->actions()[0]).center();

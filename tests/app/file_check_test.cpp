@@ -102,10 +102,7 @@ private:
     // Opens the preview's menu as a right click does; when "Check File…" is offered there,
     // chooses it with its access key and says true.
     bool checkFromMenu(const char* preview) {
-        auto* label = h->find<QLabel>(preview);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, {}, label->mapToGlobal(QPoint()));
-        QApplication::sendEvent(label, &event);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = h->openMenu(preview);
         if (!menu || menu->actions().constLast()->text() != "Chec&k File…") {
             return false;
         }

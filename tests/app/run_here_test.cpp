@@ -3,19 +3,16 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <optional>
 
 #include "app/run_here.h"
-#include "platform/copy_line.h"
+#include "output_windows.h"
 #include "settings/settings_store.h"
 #include "ui/check_view.h"
 #include "ui/output_window.h"
@@ -23,6 +20,7 @@
 #include "window_harness.h"
 
 using quillon::platform::LaunchOutcome;
+using quillon::testing::shownRows;
 using quillon::ui::OutputWindow;
 
 class RunHereTest : public QObject {
@@ -148,28 +146,6 @@ private slots:
                  h->native(h->workFolder() + "/dumps/new.a78"));
     }
 
-    // An answer that does not reach the tool or is not shown below its question, selected lines
-    // not copied whole.
-    void theInputLineAnswersTheTool() {
-        qputenv("QUILLON_TEST_MODE", "prompt");
-        QVERIFY(h->openFolder("Dir2", "roms") && h->clickFile("cart.a78"));
-        choose("lblscript1", "&Run Here");
-        OutputWindow* output = outputWindow();
-        auto* rows = output->findChild<QListView*>("lstOutput")->model();
-        QTRY_COMPARE_WITH_TIMEOUT(rows->rowCount(), 1, 20000);
-        QTest::keyClicks(output->findChild<QLineEdit*>("txtInput"), "yes");
-        QTest::keyClick(output->findChild<QLineEdit*>("txtInput"), Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(!output->run().isRunning(), 20000);
-        const QStringList lines{"Insert the cartridge and press Enter: ", "> yes", "read 'yes'"};
-        QCOMPARE(shownRows(output, false), lines);
-        auto* view = output->findChild<QListView*>("lstOutput");
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                          view->visualRect(rows->index(0, 0)).center());
-        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QApplication::clipboard()->text(), lines.join('\n'));
-    }
-
     // Two runs at once, a run killed unasked or left running without a window when its window or
     // Quillon closes, Quillon closing before the run it was asked to stop has ended.
     void oneRunAtATimeAndNoneLeftBehind() {
@@ -219,39 +195,10 @@ private slots:
         QCOMPARE(saved(), "False");
     }
 
-    // A log without its facts or output, copied and saved apart, not saved as UTF-8 text.
-    void theLogIsCopiedAndSaved() {
-        qputenv("QUILLON_TEST_MODE", "fail");
-        QVERIFY(h->chooseTab(1));
-        h->find<QLineEdit>("txtFileInput")->setText("dumps/ünï.a78");
-        choose("lblscript2", "&Run Here");
-        OutputWindow* output = outputWindow();
-        QTRY_VERIFY_WITH_TIMEOUT(!output->run().isRunning(), 20000);
-        QTest::mouseClick(output->findChild<QWidget*>("cmdCopyLog"), Qt::LeftButton);
-        const QString log = QApplication::clipboard()->text();
-        const QString command = output->findChild<QLineEdit*>("txtCommand")->text();
-        QVERIFY2(log.startsWith("Command: " + command + "\nStarted: ") && command.contains("ünï") &&
-                     log.contains("\nOutcome: Failed (exit 3)\n\ncartpipe: no transfer") &&
-                     log.endsWith("\nParallel ports on this computer:\n"
-                                  "No parallel port is listed by the system.\n"),
-                 qPrintable(log));
-        const QString saved = h->workFolder() + "/dumps/log.txt";
-        QTimer::singleShot(0, [saved] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->selectFile(saved);
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
-        QTest::mouseClick(output->findChild<QWidget*>("cmdSaveLog"), Qt::LeftButton);
-        QFile file(saved);
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        QCOMPARE(QString::fromUtf8(file.readAll()), log);
-    }
-
 private:
     // The preview's context menu as "text (off)|-|text (checked)|...".
     QString menuItems(const char* preview) {
-        QMenu* menu = openMenu(preview);
+        QMenu* menu = h->openMenu(preview);
         QStringList items;
         for (const QAction* item : menu->actions()) {
             items << (item->isSeparator() ? "-" : item->text()) +
@@ -263,41 +210,11 @@ private:
         return items.join('|');
     }
 
-    QMenu* openMenu(const char* preview) {
-        QWidget* label = h->find(preview);
-        QContextMenuEvent event(QContextMenuEvent::Mouse, {}, label->mapToGlobal(QPoint()));
-        QApplication::sendEvent(label, &event);
-        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    void choose(const char* preview, const QString& item) {
+        QVERIFY2(h->chooseFromMenu(preview, item), qPrintable("no menu item " + item));
     }
 
-    void choose(const char* preview, const QString& text) {
-        QMenu* menu = openMenu(preview);
-        for (QAction* item : menu->actions()) {
-            if (item->text() == text) {
-                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-                return;
-            }
-        }
-        QFAIL(qPrintable("no menu item " + text));
-    }
-
-    OutputWindow* outputWindow() {
-        const auto windows = h->window().findChildren<OutputWindow*>();
-        return windows.isEmpty() ? nullptr : windows.back();
-    }
-
-    // The output's rows as assistive technology reads them; sorted: the two streams are read
-    // apart, so the order between them is not the tool's.
-    QStringList shownRows(OutputWindow* output, bool sorted = true) {
-        QAccessibleInterface* list =
-            QAccessible::queryAccessibleInterface(output->findChild<QListView*>("lstOutput"));
-        QStringList rows;
-        for (int row = 0; row < list->childCount(); ++row) {
-            rows << list->child(row)->text(QAccessible::Name);
-        }
-        if (sorted) rows.sort();
-        return rows;
-    }
+    OutputWindow* outputWindow() { return quillon::testing::latestOutputWindow(h->window()); }
 
     std::optional<quillon::testing::WindowHarness> h;
 };

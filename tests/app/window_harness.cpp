@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QTabBar>
@@ -139,6 +140,25 @@ bool WindowHarness::chooseTab(int index) {
     auto* bar = find<QTabBar>("tabTrans");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
     return bar->currentIndex() == index;
+}
+
+QMenu* WindowHarness::openMenu(const char* preview) {
+    QWidget* label = find(preview);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, {}, label->mapToGlobal(QPoint()));
+    QApplication::sendEvent(label, &event);
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+bool WindowHarness::chooseFromMenu(const char* preview, const QString& item) {
+    QMenu* menu = openMenu(preview);
+    for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+        if (action->text() == item) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return true;
+        }
+    }
+    if (menu) menu->close();
+    return false;
 }
 
 }  // namespace quillon::testing

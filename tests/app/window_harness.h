@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDir>
+#include <QMenu>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
@@ -83,6 +84,10 @@ public:
     bool clickFile(const QString& name) { return clickEntry("flbOpen", name); }
     bool openFolder(const char* list, const QString& name) { return clickEntry(list, name, true); }
     bool chooseTab(int index);
+    // The named preview's context menu, opened as a right click opens it; nothing when none opened.
+    QMenu* openMenu(const char* preview);
+    // Opens the menu and clicks the item with that caption; false when it has no such item.
+    bool chooseFromMenu(const char* preview, const QString& item);
 
     ui::UserSettingsStore store;
     RecordingLauncher launcher;
