@@ -1,8 +1,6 @@
 // In from the desktop and out to a shell: a ROM on the command line, dropped paths, and the
 // copied command run by the system's shell against the recording stand-in tool.
 #ifndef _WIN32
-#include <sys/stat.h>
-#include <unistd.h>
 #include <fstream>
 #endif
 
@@ -183,23 +181,6 @@ private slots:
         const QString copied = QApplication::clipboard()->text();
         QCOMPARE(runs ? runInShell(copied) : QStringList{copied}, passed);
     }
-
-#ifndef _WIN32  // a Windows folder cannot be deleted while current, and its names are UTF-16
-    // A start folder that has gone, or whose name cannot be shown, kept for the lists (or its
-    // look-alike opened).
-    void anUnlistableStartFolderGivesWayToHome() {
-        // What "bad\xff" reads as once its byte is replaced.
-        QVERIFY(!h->make("bad\uFFFD").isEmpty());
-        for (const QByteArray& name : {QByteArray("gone"), QByteArray("bad\xff")}) {
-            const QByteArray path = QFile::encodeName(h->workFolder()) + "/" + name;
-            QVERIFY(::mkdir(path, 0700) == 0 && ::chdir(path) == 0);
-            QVERIFY(name != "gone" || ::rmdir(path) == 0);
-            quillon::app::leaveUnlistableStartFolder();
-            QCOMPARE(QDir::currentPath() + "|" + name, QDir::homePath() + "|" + name);
-            ::rmdir(path);
-        }
-    }
-#endif
 
 private:
     // "{work}" and "{spare}" as the drive roots, in the system's notation.

@@ -1,5 +1,6 @@
 #ifndef _WIN32
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include <QApplication>
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <optional>
 
+#include "app/command_line.h"
 #include "ui/file_list.h"
 #include "window_harness.h"
 
@@ -106,6 +108,22 @@ private slots:
         QCOMPARE(h->messages.size(), 1);
         QVERIFY2(h->messages[0].contains("is a pipe"), qPrintable(h->messages[0]));
         QVERIFY(QFileInfo(file).exists() && !QFileInfo(file).isFile());
+    }
+
+    // (Not on Windows: a folder cannot be deleted while current there, and its names are UTF-16.)
+    // A start folder that has gone, or whose name cannot be shown, kept for the lists (or its
+    // look-alike opened).
+    void anUnlistableStartFolderGivesWayToHome() {
+        // What "bad\xff" reads as once its byte is replaced.
+        QVERIFY(!h->make("bad\uFFFD").isEmpty());
+        for (const QByteArray& name : {QByteArray("gone"), QByteArray("bad\xff")}) {
+            const QByteArray path = QFile::encodeName(h->workFolder()) + "/" + name;
+            QVERIFY(::mkdir(path, 0700) == 0 && ::chdir(path) == 0);
+            QVERIFY(name != "gone" || ::rmdir(path) == 0);
+            quillon::app::leaveUnlistableStartFolder();
+            QCOMPARE(QDir::currentPath() + "|" + name, QDir::homePath() + "|" + name);
+            ::rmdir(path);
+        }
     }
 #endif
 

@@ -3,7 +3,6 @@
 // Stand-in terminals, tool and user shell for the POSIX launcher started for real.
 #include <unistd.h>
 
-
 #include <cctype>
 #include <map>
 #include <memory>
@@ -16,7 +15,8 @@
 namespace quillon::platform {
 
 using Status = LaunchOutcome::Status;
-inline constexpr std::size_t kFactsBeforeArguments = 3;  // the tool's session, input and descriptors
+inline constexpr std::size_t kFactsBeforeArguments =
+    3;  // the tool's session, input and descriptors
 
 // Shell words that wait for the file `gate` to appear, or for the test's folder to go.
 inline std::string awaitGate(const std::string& gate) {

@@ -115,7 +115,7 @@ private slots:
             qputenv("HOME", folder);
             QVERIFY(QDir().mkpath(QFileInfo(QFile::decodeName(file)).path()));
             UserSettingsStore store = storeIn(temp.path());
-            QVERIFY(!row.hadOld || store.writeSection("Upload", {{ "k", "old" }}).empty());
+            QVERIFY(!row.hadOld || store.writeSection("Upload", {{"k", "old"}}).empty());
             QVERIFY2(!row.make || row.make(file, aside), row.shape);
             const QByteArray before = regularBytes(file);
             const QString old = row.hadOld ? "old" : "";
@@ -125,9 +125,8 @@ private slots:
             const rlimit unlimited = limit;
             limit.rlim_cur = row.make ? limit.rlim_cur : 200;  // a full disk
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            const std::string refusal = store.writeSection("Upload",
-                                                           {{ "k",
-                                                              std::string(300, 'x') }});
+            const std::string refusal =
+                store.writeSection("Upload", {{"k", std::string(300, 'x')}});
             ::setrlimit(RLIMIT_FSIZE, &unlimited);
             QVERIFY2(refusal.empty() == (*row.refusal == '\0') &&
                          refusal.find(row.refusal) != std::string::npos,

@@ -32,8 +32,7 @@ inline QString fileIn(const QString& folder) {
 }
 
 inline QString readText(ui::UserSettingsStore store, const QString& key) {
-    return QString::fromStdString(
-        settings::textOf(store.readSection("Upload"), key.toStdString()));
+    return QString::fromStdString(settings::textOf(store.readSection("Upload"), key.toStdString()));
 }
 
 inline QByteArray bytesOf(const QString& path) {
