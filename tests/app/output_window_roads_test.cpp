@@ -1,11 +1,9 @@
 // The output window as a user works with it once a run has started from the window: answering the
 // tool's questions, copying its lines, copying and saving the log. The stand-in tool on PATH
 // stands for the real one.
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QTest>
@@ -22,14 +20,7 @@ using quillon::ui::OutputWindow;
 class OutputWindowRoadsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        // As when a screen reader listens: Qt then keeps its view of the rows up to date.
-        QAccessible::setActive(true);
-        // Under wine the build's folder has no drive; it is on the one the test starts on.
-        qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(
-                            QFileInfo(QUILLON_STAND_IN_TOOL_FOLDER).absoluteFilePath())) +
-                            QDir::listSeparator().toLatin1() + qgetenv("PATH"));
-    }
+    void initTestCase() { quillon::testing::prepareRunsHere(); }
     void init() {
         h.emplace();
         QVERIFY(!h->make("roms/cart.a78", 2048).isEmpty() && !h->make("dumps").isEmpty());

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QAccessible>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QListView>
 #include <QStringList>
 
@@ -8,6 +11,16 @@
 #include "ui/output_window.h"
 
 namespace quillon::testing {
+
+// The stand-in tool first on PATH, found as the real one would be; assistive technology active,
+// as when a screen reader listens: Qt then keeps its view of the output's rows up to date.
+inline void prepareRunsHere() {
+    QAccessible::setActive(true);
+    // Under wine the build's folder has no drive; it is on the one the test starts on.
+    qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(
+                        QFileInfo(QUILLON_STAND_IN_TOOL_FOLDER).absoluteFilePath())) +
+                        QDir::listSeparator().toLatin1() + qgetenv("PATH"));
+}
 
 // The output window of the latest run, or nothing when none was opened.
 inline ui::OutputWindow* latestOutputWindow(app::frmGameLoader& window) {

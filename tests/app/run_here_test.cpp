@@ -1,9 +1,7 @@
 // Running the tool inside the window, from the previews' menus, the action buttons and the offer
 // made when no terminal starts, against the stand-in tool found on PATH as the real one would be.
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -26,14 +24,7 @@ using quillon::ui::OutputWindow;
 class RunHereTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        // As when a screen reader listens: Qt then keeps its view of the rows up to date.
-        QAccessible::setActive(true);
-        // Under wine the build's folder has no drive; it is on the one the test starts on.
-        qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(
-                            QFileInfo(QUILLON_STAND_IN_TOOL_FOLDER).absoluteFilePath())) +
-                            QDir::listSeparator().toLatin1() + qgetenv("PATH"));
-    }
+    void initTestCase() { quillon::testing::prepareRunsHere(); }
     void init() {
         h.emplace();
         QVERIFY(!h->make("roms/cart.a78", 2048).isEmpty() && !h->make("dumps").isEmpty());
