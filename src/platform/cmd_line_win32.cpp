@@ -9,8 +9,6 @@ namespace quillon::platform {
 
 namespace {
 
-static_assert(command::kRunPrefix.starts_with(kCommandCom));
-
 // Characters cmd.exe cannot be told to take literally, even inside quotes:
 // it expands %VAR% everywhere and !VAR! where delayed expansion is on (a
 // registry setting may turn it on), a double quote flips its quoting state,
@@ -81,11 +79,11 @@ std::string quoted(std::string_view text) {
     return result;
 }
 
-std::string prefixFor(std::string_view interpreter) {
-    const std::string named = interpreter.find(' ') == std::string_view::npos
-                                  ? std::string(interpreter)
-                                  : quoted(interpreter);
-    return named + std::string(command::kRunPrefix.substr(kCommandCom.size()));
+// The interpreter's own word, quoted where it holds a blank so that it
+// stays one word.
+std::string interpreterWord(std::string_view interpreter) {
+    return interpreter.find(' ') == std::string_view::npos ? std::string(interpreter)
+                                                           : quoted(interpreter);
 }
 
 }  // namespace
@@ -106,13 +104,20 @@ CmdFields cmdFields(const command::TransferCommand& command) {
     return passed;
 }
 
-InterpreterLine interpreterLine(std::string_view interpreter,
+InterpreterLine interpreterLine(std::string_view interpreter, AfterTool after,
                                 const command::TransferCommand& command) {
     CmdFields passed = cmdFields(command);
     if (!passed.refusal.empty()) {
         return {{}, std::move(passed.refusal)};
     }
-    return {command::joinLine(prefixFor(interpreter), passed.fields, passed.fields.file), {}};
+    const std::string word = interpreterWord(interpreter);
+    // "/d" leaves out the AutoRun commands a user may have set up for
+    // interactive prompts, whose output would be mistaken for the tool's;
+    // "/c" ends with the tool and passes its exit status on.
+    const std::string_view switches = after == AfterTool::Stay ? " /k " : " /d /c ";
+    return {command::joinLine(word + std::string(switches) + std::string(command::kPreviewPrefix),
+                              passed.fields, passed.fields.file),
+            {}};
 }
 
 }  // namespace quillon::platform

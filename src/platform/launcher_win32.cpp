@@ -113,7 +113,7 @@ private:
             return;
         }
         const std::wstring& interpreter = interpreters_[next_++];
-        InterpreterLine run = interpreterLine(toUtf8(interpreter), command_);
+        InterpreterLine run = interpreterLine(toUtf8(interpreter), AfterTool::Stay, command_);
         if (!run.refusal.empty()) {
             outcome_ = LaunchOutcome{LaunchOutcome::Status::Refused, std::move(run.refusal)};
             return;

@@ -26,7 +26,7 @@ int runInShell(const std::string& line) {
     return ::_wsystem(toWide(line).value_or(L"exit 9").c_str());
 }
 std::string launcherRefusal(const command::TransferCommand& command) {
-    return interpreterLine(kCommandCom, command).refusal;
+    return interpreterLine(kCommandCom, AfterTool::Stay, command).refusal;
 }
 #else
 constexpr bool kWindows = false;

@@ -13,13 +13,14 @@ namespace {
 const std::string kCmd = "C:\\windows\\system32\\cmd.exe";
 
 // Catches a changed command.com line, an empty file, an interpreter path with blanks or a field
-// cmd.exe would act on left bare, and a text cmd.exe cannot take literally passed on instead of
+// cmd.exe would act on left bare, a text cmd.exe cannot take literally passed on instead of
 // refused by name. Blanks, backslashes and the rest are run for real in the launcher's test.
 TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
     const struct {
         std::string interpreter;
         command::TransferCommand command;
         std::string line, refusal;
+        AfterTool after = AfterTool::Stay;
     } rows[] = {
         {"C:\\Windows\\command.com",
          {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\MYROMS~1\\SPACEG~1.A78"},
@@ -42,10 +43,15 @@ TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
         {kCmd, {{"-n\x1b"}, "C:\\x.bin"}, "", "The bank number holds a control character"},
         {kCmd, {{"-tTEST"}, "C:\\100%.bin"}, "", "The file path holds a percent sign (%)"},
         {kCmd, {{"-tTEST"}, "C:\\x\" & calc & \".bin"}, "", "The file path holds a double quote"},
+        {kCmd,
+         {{"", "-r"}, "my dump.a78"},
+         kCmd + " /d /c cartpipe  -r \"my dump.a78\"",
+         "",
+         AfterTool::End},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line + row.refusal);
-        const InterpreterLine result = interpreterLine(row.interpreter, row.command);
+        const InterpreterLine result = interpreterLine(row.interpreter, row.after, row.command);
         EXPECT_EQ(result.line, row.line);
         EXPECT_TRUE(row.refusal.empty() ? result.refusal.empty()
                                         : result.refusal.find(row.refusal) != std::string::npos)
