@@ -18,7 +18,10 @@ struct InterpreterLine {
 
 // The command with every field written as cmd.exe must be given it for the
 // tool to receive that field unchanged, quoted only where needed (the file
-// argument always), or why one field cannot be written so.
+// argument always), or why one field cannot be written so: a character
+// cmd.exe acts on whatever the quoting, or one the ANSI code page lacks (a
+// tool with a plain main() gets its arguments in that code page, where a
+// look-alike would stand in for it: another file, a quote, a dash).
 struct CmdFields {
     command::TransferCommand fields;
     std::string refusal;  // empty when `fields` may be used

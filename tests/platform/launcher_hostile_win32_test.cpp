@@ -1,0 +1,90 @@
+// What a user could type, paste or name on Windows to make the tool receive other text than the
+// window shows, or run another program in its place: started for real through cmd.exe against a
+// cartpipe.exe built as the real tool is, with a plain main().
+#include <chrono>
+#include <memory>
+#include <optional>
+
+#include "platform/launcher.h"
+#include "stand_in_test.h"
+
+namespace quillon::platform {
+namespace {
+
+using Status = LaunchOutcome::Status;
+constexpr std::size_t kFacts = 3;  // the ANSI stand-in's command line, gate and PATH
+
+// cmd /k waits for a user after the tool, and a test has none: every interpreter this program
+// starts joins its job, which ends them all with it.
+const bool kInterpretersEndWithUs = [] {
+    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
+}();
+
+class HostileInputTest : public StandInTest {
+protected:
+    HostileInputTest() { searchFirst((standInFolder().parent_path() / "stand-in-ansi").wstring()); }
+
+    // Starts `command`: its outcome, and the record of a tool it started (empty when none
+    // came within 20 s).
+    std::pair<LaunchOutcome, Arguments> launch(const command::TransferCommand& command) {
+        fs::remove(folder_ / "record");
+        const LaunchOutcome outcome = settle(*launcher_->start(command));
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (outcome.status == Status::Started && !fs::exists(folder_ / "record") &&
+               std::chrono::steady_clock::now() < deadline) {
+            Sleep(20);
+        }
+        return {outcome, fs::exists(folder_ / "record") ? record() : Arguments{}};
+    }
+
+    std::unique_ptr<ToolLauncher> launcher_ = makeSystemLauncher();
+};
+
+std::string joined(const Arguments& arguments) {
+    std::string text;
+    for (const std::string& argument : arguments) text += "[" + argument + "]";
+    return text;
+}
+
+// Catches a character the ANSI code page lacks passed on, for the system to turn into a
+// look-alike (another file, a quote that splits the field, a dash that makes the path an option)
+// or a "?", instead of refused by its field and its number. Where the code page is UTF-8 every
+// row reaches the tool unchanged.
+TEST_F(HostileInputTest, LookAlikesAreRefusedBeforeTheSystemChangesThem) {
+    const struct {
+        std::string field, destination;
+        std::string where, number;
+    } rows[] = {
+        {"-tTEST", "C:\\work\\ｘ.a78", "file path", "U+FF58"},
+        {"-tTEST", "－rf.a78", "file path", "U+FF0D"},
+        {"-t＂ -a ＂", "C:\\work\\cart.a78", "cartridge code", "U+FF02"},
+        {"-tTEST", "x.a78＂ -w1234 ＂y.a78", "file path", "U+FF02"},
+        {"-tTEST", "C:\\work＼..＼cart.a78", "file path", "U+FF3C"},
+        {"-w８０００", "cart.a78", "write address", "U+FF18"},
+        {"-tTEST", "カート.a78", "file path", "U+30AB"},
+        {"-tTEST", "cart😀.a78", "file path", "U+1F600"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.field + " " + row.destination);
+        const command::TransferCommand command = {{"", "-r", "", "", "", row.field},
+                                                  row.destination};
+        const auto [outcome, received] = launch(command);
+        if (::GetACP() == CP_UTF8) {
+            EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
+            EXPECT_EQ(Arguments(received.begin() + kFacts, received.end()),
+                      command::toolArguments(command));
+            continue;
+        }
+        EXPECT_EQ(outcome.status, Status::Refused) << "the tool received " << joined(received);
+        EXPECT_NE(outcome.reason.find("The " + row.where + " holds"), std::string::npos)
+            << outcome.reason;
+        EXPECT_NE(outcome.reason.find(row.number), std::string::npos) << outcome.reason;
+    }
+}
+
+}  // namespace
+}  // namespace quillon::platform
