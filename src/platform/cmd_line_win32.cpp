@@ -119,6 +119,42 @@ std::string interpreterWord(std::string_view interpreter) {
                                                            : quoted(interpreter);
 }
 
+bool isCommandCom(std::string_view interpreter) {
+    constexpr std::string_view name = "\\command.com";
+    if (interpreter.size() < name.size()) {
+        return false;
+    }
+    const std::string_view end = interpreter.substr(interpreter.size() - name.size());
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const char lower = end[at] >= 'A' && end[at] <= 'Z' ? char(end[at] - 'A' + 'a') : end[at];
+        if (lower != name[at]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// cmd.exe reads at most 8191 characters of a line and runs nothing of a
+// longer one; a DOS program such as command.com is handed at most 127
+// characters after its name. Either way nothing would start and nothing
+// would say so.
+std::string tooLong(std::string_view interpreter, const std::string& word,
+                    const std::string& line) {
+    const bool dos = isCommandCom(interpreter);
+    const std::size_t longest = dos ? 127 : 8191;
+    const std::string_view counted =
+        dos ? std::string_view(line).substr(word.size()) : std::string_view(line);
+    const std::size_t length = toWide(counted).value_or(std::wstring()).size();
+    if (length <= longest) {
+        return {};
+    }
+    return "The command line for cartpipe is too long: " + std::to_string(length) +
+           " characters, where " +
+           (dos ? std::string("command.com takes at most 127 after its own name")
+                : std::string("the Windows command interpreter takes at most 8191")) +
+           ". Shorten the file path or the other fields and try again.";
+}
+
 }  // namespace
 
 CmdFields cmdFields(const command::TransferCommand& command) {
@@ -148,9 +184,13 @@ InterpreterLine interpreterLine(std::string_view interpreter, AfterTool after,
     // interactive prompts, whose output would be mistaken for the tool's;
     // "/c" ends with the tool and passes its exit status on.
     const std::string_view switches = after == AfterTool::Stay ? " /k " : " /d /c ";
-    return {command::joinLine(word + std::string(switches) + std::string(command::kPreviewPrefix),
-                              passed.fields, passed.fields.file),
-            {}};
+    std::string line =
+        command::joinLine(word + std::string(switches) + std::string(command::kPreviewPrefix),
+                          passed.fields, passed.fields.file);
+    if (std::string refusal = tooLong(interpreter, word, line); !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    return {std::move(line), {}};
 }
 
 }  // namespace quillon::platform

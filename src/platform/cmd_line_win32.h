@@ -38,7 +38,8 @@ enum class AfterTool {
 // `interpreter` (command.com or cmd.exe, by its full path): every option
 // field and the file argument reach the tool as one argument each, exactly
 // as given, and nothing in them is acted on by cmd.exe or by a batch file
-// standing in for the tool. A field that cannot be passed so is refused.
+// standing in for the tool. A field that cannot be passed so is refused, and
+// so is a line longer than the interpreter takes.
 InterpreterLine interpreterLine(std::string_view interpreter, AfterTool after,
                                 const command::TransferCommand& command);
 

@@ -86,5 +86,13 @@ TEST_F(HostileInputTest, LookAlikesAreRefusedBeforeTheSystemChangesThem) {
     }
 }
 
+// Catches a line longer than cmd.exe reads started, where nothing would run and nothing say so.
+TEST_F(HostileInputTest, ALineTooLongForTheInterpreterIsRefusedAsSuch) {
+    const auto [outcome, received] =
+        launch({{"", "-r", "", "", "", "-tTEST"}, "C:\\" + std::string(8200, 'd') + ".a78"});
+    EXPECT_EQ(outcome.status, Status::Refused) << "the tool received " << joined(received);
+    EXPECT_NE(outcome.reason.find("too long"), std::string::npos) << outcome.reason;
+}
+
 }  // namespace
 }  // namespace quillon::platform
