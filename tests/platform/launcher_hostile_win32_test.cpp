@@ -14,6 +14,11 @@ namespace {
 using Status = LaunchOutcome::Status;
 constexpr std::size_t kFacts = 3;  // the ANSI stand-in's command line, gate and PATH
 
+std::string utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 // cmd /k waits for a user after the tool, and a test has none: every interpreter this program
 // starts joins its job, which ends them all with it.
 const bool kInterpretersEndWithUs = [] {
@@ -92,6 +97,37 @@ TEST_F(HostileInputTest, ALineTooLongForTheInterpreterIsRefusedAsSuch) {
         launch({{"", "-r", "", "", "", "-tTEST"}, "C:\\" + std::string(8200, 'd') + ".a78"});
     EXPECT_EQ(outcome.status, Status::Refused) << "the tool received " << joined(received);
     EXPECT_NE(outcome.reason.find("too long"), std::string::npos) << outcome.reason;
+}
+
+// Catches the interpreter left free to take a cartpipe from the folder the user started in, and
+// this program's folder (where cartpipe.exe is installed beside quillon.exe) not searched first.
+TEST_F(HostileInputTest, TheToolLooksInThisProgramsFolderFirstAndNeverInTheCurrentOne) {
+    const auto [outcome, received] = launch({{"-tTEST"}, "cart.a78"});
+    ASSERT_EQ(outcome.status, Status::Started) << outcome.reason;
+    ASSERT_GT(received.size(), kFacts);
+    EXPECT_NE(received[1], "<unset>");
+    EXPECT_EQ(received[2].substr(0, received[2].find(';')), utf8(standInFolder().parent_path()));
+}
+
+// Catches a cartpipe.bat in the start folder run in place of the cartpipe.exe on PATH.
+TEST_F(HostileInputTest, ABatchFileInTheStartFolderIsNotTakenForTheTool) {
+    std::ofstream(folder_ / "cartpipe.bat")
+        << "@echo taken>\"" << utf8(folder_ / "marker") << "\"\r\n";
+    const auto [outcome, received] = launch({{"-tTEST"}, "cart.a78"});
+    EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
+    if (fs::exists(folder_ / "marker") && received.empty()) {
+        // The interpreter itself ignores the variable: then nothing of ours can keep it away.
+        std::ofstream(folder_ / "probe.bat") << "@echo ran>probe-ran\r\n";
+        ::_wputenv_s(L"NoDefaultCurrentDirectoryInExePath", L"1");
+        ::_wsystem(L"probe");
+        ::_wputenv_s(L"NoDefaultCurrentDirectoryInExePath", L"");
+        if (fs::exists(folder_ / "probe-ran")) {
+            GTEST_SKIP() << "this system's cmd.exe takes programs from its current folder "
+                            "whatever NoDefaultCurrentDirectoryInExePath says (wine's does)";
+        }
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "marker"));
+    EXPECT_GT(received.size(), kFacts);
 }
 
 }  // namespace
