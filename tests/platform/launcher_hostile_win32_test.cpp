@@ -19,6 +19,15 @@ std::string utf8(const fs::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+fs::path fromUtf8(const std::string& text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string contents(const fs::path& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 // cmd /k waits for a user after the tool, and a test has none: every interpreter this program
 // starts joins its job, which ends them all with it.
 const bool kInterpretersEndWithUs = [] {
@@ -128,6 +137,35 @@ TEST_F(HostileInputTest, ABatchFileInTheStartFolderIsNotTakenForTheTool) {
     }
     EXPECT_FALSE(fs::exists(folder_ / "marker"));
     EXPECT_GT(received.size(), kFacts);
+}
+
+// Catches a short form given that opens another file than the one listed: a file named
+// literally like the listed file's short form, or the folder "trail" for the folder "trail "
+// (a plain path loses the blank).
+TEST_F(HostileInputTest, AShortFormThatOpensAnotherFileIsNotGiven) {
+    // The short name the system makes for the name, taken in a folder of its own; then a file
+    // named so literally, made before the file it is the short name of.
+    fs::create_directories(folder_ / "probe");
+    std::ofstream(folder_ / "probe" / "Space Game.a78") << "probe";
+    const std::string probe = launcher_->shortPath(utf8(folder_ / "probe" / "Space Game.a78"));
+    ASSERT_NE(probe, "");
+    fs::create_directories(folder_ / "literal");
+    std::ofstream(folder_ / "literal" / fromUtf8(probe).filename()) << "beside";
+    std::ofstream(folder_ / "literal" / "Space Game.a78") << "listed";
+    // Made and removed by its "\\?\" form: by a plain path it would be "trail".
+    const std::wstring trail = L"\\\\?\\" + (folder_ / "trail ").wstring();
+    ::CreateDirectoryW(trail.c_str(), nullptr);
+    std::ofstream(fs::path(trail + L"\\Space Game.a78")) << "listed";
+    fs::create_directories(folder_ / "trail");
+    std::ofstream(folder_ / "trail" / "Space Game.a78") << "beside";
+    for (const std::string& listed : {utf8(folder_ / "literal" / "Space Game.a78"),
+                                      utf8(folder_) + "\\trail \\Space Game.a78"}) {
+        const std::string shortForm = launcher_->shortPath(listed);
+        EXPECT_TRUE(shortForm.empty() || contents(fromUtf8(shortForm)) == "listed")
+            << listed << " -> " << shortForm;
+    }
+    ::DeleteFileW((trail + L"\\Space Game.a78").c_str());
+    ::RemoveDirectoryW(trail.c_str());
 }
 
 }  // namespace
