@@ -107,6 +107,20 @@ private slots:
                  quillon::output::outcomeText(run.outcome()).c_str());
     }
 
+#ifdef _WIN32
+    // Catches Run Here giving the interpreter another environment than a start in a terminal
+    // gives it: one that lets it take cartpipe from the current folder, or without this
+    // program's folder first on PATH, where the installed cartpipe.exe stands.
+    void looksForTheToolAsTheTerminalStartDoes() {
+        qputenv("QUILLON_TEST_MODE", "search");
+        ToolRun run(quillon::platform::toolProcess(kCommand));
+        run.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!run.isRunning(), 20000);
+        QCOMPARE(::lines(run.output()),
+                 "o:1|o:" + QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    }
+#endif
+
     // Catches a stop that kills without asking first, that leaves what the tool started running,
     // or that gives up when the tool ignores the request (it is ended after the grace period).
     void stopEndsTheToolAndWhatItStarted() {
