@@ -20,11 +20,13 @@ constexpr DWORD kLongestPath = 32768;
 
 // The file a path opens, as the volume's serial number and the file's index
 // on it; nothing when it does not open. Opened for its attributes only and
-// sharing everything, so that no program of the user's is kept from it.
+// sharing everything, so that no program of the user's is kept from it; a
+// folder opens only with backup semantics, and a folder has a short form
+// too.
 std::optional<std::tuple<DWORD, DWORD, DWORD>> fileIdentity(const std::wstring& path) {
     const HANDLE file = ::CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
