@@ -120,17 +120,22 @@ TEST_F(HostileInputTest, TheToolLooksInThisProgramsFolderFirstAndNeverInTheCurre
 
 // Catches a cartpipe.bat in the start folder run in place of the cartpipe.exe on PATH.
 TEST_F(HostileInputTest, ABatchFileInTheStartFolderIsNotTakenForTheTool) {
-    std::ofstream(folder_ / "cartpipe.bat")
+    // A start folder of its own: the interpreter left at its prompt keeps the folder, and what
+    // is in it, from being removed until this program ends, and no other test starts there.
+    const fs::path start = folder_ / "start";
+    fs::create_directory(start);
+    fs::current_path(start);
+    std::ofstream(start / "cartpipe.bat")
         << "@echo taken>\"" << utf8(folder_ / "marker") << "\"\r\n";
     const auto [outcome, received] = launch({{"-tTEST"}, "cart.a78"});
     EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
     if (fs::exists(folder_ / "marker") && received.empty()) {
         // The interpreter itself ignores the variable: then nothing of ours can keep it away.
-        std::ofstream(folder_ / "probe.bat") << "@echo ran>probe-ran\r\n";
+        std::ofstream(start / "probe.bat") << "@echo ran>probe-ran\r\n";
         ::_wputenv_s(L"NoDefaultCurrentDirectoryInExePath", L"1");
         ::_wsystem(L"probe");
         ::_wputenv_s(L"NoDefaultCurrentDirectoryInExePath", L"");
-        if (fs::exists(folder_ / "probe-ran")) {
+        if (fs::exists(start / "probe-ran")) {
             GTEST_SKIP() << "this system's cmd.exe takes programs from its current folder "
                             "whatever NoDefaultCurrentDirectoryInExePath says (wine's does)";
         }
