@@ -2,11 +2,6 @@
 
 namespace quillon::command {
 
-std::string renderRunLine(const TransferCommand& command) {
-    // Quoted so that a path with blanks reaches the tool as one argument.
-    return joinLine(kRunPrefix, command, '"' + command.file + '"');
-}
-
 std::vector<std::string> toolArguments(const TransferCommand& command) {
     std::vector<std::string> arguments;
     for (const std::string& field : command.options) {

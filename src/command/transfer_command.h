@@ -6,12 +6,9 @@
 
 namespace quillon::command {
 
-// The tool's name and the two line prefixes. The run prefix names the
-// interpreter by the full path the tool was always started with; the Windows
-// launcher substitutes the system's own cmd.exe where that file is missing.
+// The tool's name, and the start of every line that runs it.
 inline constexpr std::string_view kToolName = "cartpipe";
 inline constexpr std::string_view kPreviewPrefix = "cartpipe ";
-inline constexpr std::string_view kRunPrefix = "C:\\Windows\\command.com /k cartpipe ";
 
 // One page's command: ordered option fields (any may be empty) and the file
 // argument. Composed afresh whenever it is needed, never stored.
@@ -50,9 +47,6 @@ inline std::string joinLine(std::string_view prefix, const TransferCommand& comm
                             std::string_view fileArgument) {
     return joinFields(prefix, command.options, fileArgument);
 }
-
-// The line handed to the interpreter: the file argument between double quotes.
-std::string renderRunLine(const TransferCommand& command);
 
 // What the tool itself receives when no interpreter parses the line: the
 // non-empty option fields in order, then the file argument.

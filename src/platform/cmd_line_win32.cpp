@@ -1,15 +1,15 @@
 #include "platform/cmd_line_win32.h"
 
+#include <cstdio>
 #include <optional>
 #include <utility>
 
 #include "platform/field_names.h"
+#include "platform/wide_text_win32.h"
 
 namespace quillon::platform {
 
 namespace {
-
-static_assert(command::kRunPrefix.starts_with(kCommandCom));
 
 // Characters cmd.exe cannot be told to take literally, even inside quotes:
 // it expands %VAR% everywhere and !VAR! where delayed expansion is on (a
@@ -42,11 +42,42 @@ std::string refusal(const std::string& field, const std::string& what) {
            "Remove it and try again.";
 }
 
+std::string utf8Of(char32_t code) {
+    std::string text;
+    if (code < 0x80) {
+        text += char(code);
+    } else if (code < 0x800) {
+        text += {char(0xC0 | code >> 6), char(0x80 | (code & 0x3F))};
+    } else if (code < 0x10000) {
+        text +=
+            {char(0xE0 | code >> 12), char(0x80 | (code >> 6 & 0x3F)), char(0x80 | (code & 0x3F))};
+    } else {
+        text += {char(0xF0 | code >> 18), char(0x80 | (code >> 12 & 0x3F)),
+                 char(0x80 | (code >> 6 & 0x3F)), char(0x80 | (code & 0x3F))};
+    }
+    return text;
+}
+
+// The character by its look and its number: a look-alike cannot be told
+// from what it imitates by its look alone.
+std::string describe(char32_t code) {
+    char number[16];
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(code));
+    return "the character " + utf8Of(code) + " (" + number + ")";
+}
+
 std::optional<std::string> firstUnpassable(std::string_view text) {
     for (char character : text) {
         if (std::optional<std::string> what = unpassable(character)) {
             return what;
         }
+    }
+    // The tool gets its arguments converted to the ANSI code page, where a
+    // character it lacks becomes a look-alike: "ｘ" an "x" (another file),
+    // "＂" a quote that splits the field, "－" a dash that makes a path an
+    // option.
+    if (const std::optional<char32_t> outside = firstOutsideAnsi(text)) {
+        return describe(*outside);
     }
     return std::nullopt;
 }
@@ -81,11 +112,47 @@ std::string quoted(std::string_view text) {
     return result;
 }
 
-std::string prefixFor(std::string_view interpreter) {
-    const std::string named = interpreter.find(' ') == std::string_view::npos
-                                  ? std::string(interpreter)
-                                  : quoted(interpreter);
-    return named + std::string(command::kRunPrefix.substr(kCommandCom.size()));
+// The interpreter's own word, quoted where it holds a blank so that it
+// stays one word.
+std::string interpreterWord(std::string_view interpreter) {
+    return interpreter.find(' ') == std::string_view::npos ? std::string(interpreter)
+                                                           : quoted(interpreter);
+}
+
+bool isCommandCom(std::string_view interpreter) {
+    constexpr std::string_view name = "\\command.com";
+    if (interpreter.size() < name.size()) {
+        return false;
+    }
+    const std::string_view end = interpreter.substr(interpreter.size() - name.size());
+    for (std::size_t at = 0; at < name.size(); ++at) {
+        const char lower = end[at] >= 'A' && end[at] <= 'Z' ? char(end[at] - 'A' + 'a') : end[at];
+        if (lower != name[at]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// cmd.exe reads at most 8191 characters of a line and runs nothing of a
+// longer one; a DOS program such as command.com is handed at most 127
+// characters after its name. Either way nothing would start and nothing
+// would say so.
+std::string tooLong(std::string_view interpreter, const std::string& word,
+                    const std::string& line) {
+    const bool dos = isCommandCom(interpreter);
+    const std::size_t longest = dos ? 127 : 8191;
+    const std::string_view counted =
+        dos ? std::string_view(line).substr(word.size()) : std::string_view(line);
+    const std::size_t length = toWide(counted).value_or(std::wstring()).size();
+    if (length <= longest) {
+        return {};
+    }
+    return "The command line for cartpipe is too long: " + std::to_string(length) +
+           " characters, where " +
+           (dos ? std::string("command.com takes at most 127 after its own name")
+                : std::string("the Windows command interpreter takes at most 8191")) +
+           ". Shorten the file path or the other fields and try again.";
 }
 
 }  // namespace
@@ -106,13 +173,24 @@ CmdFields cmdFields(const command::TransferCommand& command) {
     return passed;
 }
 
-InterpreterLine interpreterLine(std::string_view interpreter,
+InterpreterLine interpreterLine(std::string_view interpreter, AfterTool after,
                                 const command::TransferCommand& command) {
     CmdFields passed = cmdFields(command);
     if (!passed.refusal.empty()) {
         return {{}, std::move(passed.refusal)};
     }
-    return {command::joinLine(prefixFor(interpreter), passed.fields, passed.fields.file), {}};
+    const std::string word = interpreterWord(interpreter);
+    // "/d" leaves out the AutoRun commands a user may have set up for
+    // interactive prompts, whose output would be mistaken for the tool's;
+    // "/c" ends with the tool and passes its exit status on.
+    const std::string_view switches = after == AfterTool::Stay ? " /k " : " /d /c ";
+    std::string line =
+        command::joinLine(word + std::string(switches) + std::string(command::kPreviewPrefix),
+                          passed.fields, passed.fields.file);
+    if (std::string refusal = tooLong(interpreter, word, line); !refusal.empty()) {
+        return {{}, std::move(refusal)};
+    }
+    return {std::move(line), {}};
 }
 
 }  // namespace quillon::platform

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/cmd_line_win32.h"
+#include "platform/interpreter_environment_win32.h"
 #include "platform/launcher.h"
 #include "platform/short_path_win32.h"
 #include "platform/system_folder_win32.h"
@@ -51,8 +52,10 @@ HANDLE startInterpreter(const std::wstring& interpreter, std::wstring line) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
+    std::wstring environment = interpreterEnvironment();
     if (!::CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE,
-                          CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
+                          CREATE_NEW_CONSOLE | interpreterEnvironmentFlag(), environment.data(),
+                          nullptr, &startup, &process)) {
         return nullptr;
     }
     ::CloseHandle(process.hThread);
@@ -113,7 +116,7 @@ private:
             return;
         }
         const std::wstring& interpreter = interpreters_[next_++];
-        InterpreterLine run = interpreterLine(toUtf8(interpreter), command_);
+        InterpreterLine run = interpreterLine(toUtf8(interpreter), AfterTool::Stay, command_);
         if (!run.refusal.empty()) {
             outcome_ = LaunchOutcome{LaunchOutcome::Status::Refused, std::move(run.refusal)};
             return;

@@ -18,9 +18,13 @@ bool isSeparator(wchar_t character) { return character == L'\\' || character == 
 }  // namespace
 
 std::wstring extendedLengthPath(std::wstring_view path) {
+    return path.size() < kLongestPlainPath ? std::wstring(path) : exactPath(path);
+}
+
+std::wstring exactPath(std::wstring_view path) {
     const bool network = path.size() >= 2 && isSeparator(path[0]) && isSeparator(path[1]);
     const bool drive = path.size() >= 3 && path[1] == L':' && isSeparator(path[2]);
-    if (path.size() < kLongestPlainPath || path.starts_with(kExtended) || (!network && !drive)) {
+    if (path.starts_with(kExtended) || (!network && !drive)) {
         return std::wstring(path);
     }
     // That form takes no "/" and no doubled separator (a root folder joined

@@ -17,6 +17,11 @@ namespace quillon::platform {
 // plain form, its separators made single "\"; any other path as it is.
 std::wstring extendedLengthPath(std::wstring_view path);
 
+// The "\\?\" form of an absolute drive or network path whatever its length,
+// which opens the file named exactly so (a plain path loses a blank or a dot
+// at the end of a name); any other path as it is.
+std::wstring exactPath(std::wstring_view path);
+
 // A path as the system reports it, with the "\\?\" put in front by
 // extendedLengthPath taken away again.
 std::wstring plainPath(std::wstring_view path);

@@ -61,6 +61,30 @@ std::optional<std::string> toAnsi(std::string_view utf8) {
     return encode(CP_ACP, WC_NO_BEST_FIT_CHARS, *wide, &usedDefault);
 }
 
+std::optional<char32_t> firstOutsideAnsi(std::string_view utf8) {
+    if (toAnsi(utf8)) {
+        return std::nullopt;
+    }
+    const std::optional<std::wstring> wide = toWide(utf8);
+    if (!wide) {
+        return U'\uFFFD';
+    }
+    // One character at a time, a surrogate pair as one: the whole text
+    // failed, and the user is told which character made it fail.
+    for (std::size_t at = 0; at < wide->size();) {
+        const bool pair = IS_HIGH_SURROGATE((*wide)[at]) && at + 1 < wide->size() &&
+                          IS_LOW_SURROGATE((*wide)[at + 1]);
+        const std::wstring_view character(wide->data() + at, pair ? 2 : 1);
+        if (!toAnsi(toUtf8(character))) {
+            return pair ? 0x10000 + ((char32_t(character[0]) - 0xD800) << 10) +
+                              (char32_t(character[1]) - 0xDC00)
+                        : char32_t(character[0]);
+        }
+        at += character.size();
+    }
+    return U'\uFFFD';
+}
+
 std::string ansiToUtf8(std::string_view ansi) {
     return toUtf8(decode(CP_ACP, 0, ansi).value_or(std::wstring()));
 }

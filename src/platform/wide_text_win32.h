@@ -19,4 +19,9 @@ std::optional<std::string> toAnsi(std::string_view utf8);
 
 std::string ansiToUtf8(std::string_view ansi);
 
+// The first character of `utf8` that toAnsi cannot write, as a code point;
+// nothing when it writes them all. U+FFFD stands for bytes that are not
+// UTF-8.
+std::optional<char32_t> firstOutsideAnsi(std::string_view utf8);
+
 }  // namespace quillon::platform

@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QStringDecoder>
 #include <algorithm>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -45,9 +46,11 @@ QVariant OutputModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) {
         return {};
     }
-    const std::size_t row = static_cast<std::size_t>(index.row());
-    const output::Line line = row < end_ - first_ ? output_.lines().line(first_ + row)
-                                                  : output_.openLines()[row - (end_ - first_)];
+    const std::optional<output::Line> shown = lineAt(static_cast<std::size_t>(index.row()));
+    if (!shown) {
+        return {};
+    }
+    const output::Line& line = *shown;
     const bool error = line.stream == output::Stream::Error;
     switch (role) {
         case Qt::DisplayRole:
@@ -65,6 +68,22 @@ QVariant OutputModel::data(const QModelIndex& index, int role) const {
         default:
             return {};
     }
+}
+
+// The rows are what the view was last told of; the output itself moves on
+// between two catch-ups as the tool writes. A view may ask in between (a
+// paint, a screen reader), and a line the store has let go of since, or an
+// unfinished line finished since, then reads as nothing until the next
+// catch-up tells the view.
+std::optional<output::Line> OutputModel::lineAt(std::size_t row) const {
+    const std::size_t finished = end_ - first_;
+    if (row < finished) {
+        const output::LineStore& lines = output_.lines();
+        const std::size_t at = first_ + row;
+        return at >= lines.firstKept() ? std::optional(lines.line(at)) : std::nullopt;
+    }
+    const std::vector<output::Line> open = output_.openLines();
+    return row - finished < open.size() ? std::optional(open[row - finished]) : std::nullopt;
 }
 
 int OutputModel::catchUp() {

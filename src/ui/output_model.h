@@ -3,7 +3,10 @@
 #include <QAbstractListModel>
 #include <QFont>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#include "output/line_store.h"
 
 namespace quillon::output {
 class ToolOutput;
@@ -33,6 +36,8 @@ public:
     int catchUp();
 
 private:
+    std::optional<output::Line> lineAt(std::size_t row) const;
+
     const output::ToolOutput& output_;
     QFont font_;
     std::size_t first_ = 0;  // the run's index of the first row

@@ -3,6 +3,10 @@
 #include <string_view>
 #include <utility>
 
+#ifdef Q_OS_WIN
+#include "platform/interpreter_environment_win32.h"
+#endif
+
 namespace quillon::ui {
 
 namespace {
@@ -36,10 +40,13 @@ ToolRun::ToolRun(platform::ToolProcess process, QObject* parent)
     connect(&process_, &QProcess::errorOccurred, this, &ToolRun::processFailed);
 #ifdef Q_OS_WIN
     // The interpreter is given the whole line exactly as it was composed
-    // and checked, its own path first, not one that Qt puts together.
+    // and checked, its own path first, not one that Qt puts together, and
+    // the environment a start in a terminal gives it.
     process_.setCreateProcessArgumentsModifier([this](QProcess::CreateProcessArguments* arguments) {
         arguments->arguments = commandLine_.data();
-        arguments->flags |= platform::ProcessTree::creationFlags();
+        arguments->environment = environment_.data();
+        arguments->flags |=
+            platform::ProcessTree::creationFlags() | platform::interpreterEnvironmentFlag();
         created_ = arguments->processInformation;
     });
 #else
@@ -71,6 +78,7 @@ void ToolRun::start() {
     process_.setArguments(arguments);
 #ifdef Q_OS_WIN
     commandLine_ = QString::fromStdString(plan_.commandLine).toStdWString();
+    environment_ = platform::interpreterEnvironment();
 #endif
     process_.start();
     if (process_.state() == QProcess::NotRunning) {

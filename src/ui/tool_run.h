@@ -71,6 +71,7 @@ private:
     bool stopAsked_ = false;
 #ifdef Q_OS_WIN
     std::wstring commandLine_;       // CreateProcess may write into it
+    std::wstring environment_;       // the interpreter's, as a block
     const void* created_ = nullptr;  // CreateProcess's account of the new process
 #endif
 };

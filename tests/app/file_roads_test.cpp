@@ -1,11 +1,7 @@
 #include <QAccessible>
-#include <QCoreApplication>
 #include <QFile>
 #include <QTest>
 #include <optional>
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 #include "ui/file_list.h"
 #include "window_harness.h"
@@ -169,97 +165,7 @@ private slots:
         }
     }
 
-#ifdef _WIN32
-    void theSystemLauncherHandsTheToolItsArguments_data() {
-        QTest::addColumn<QStringList>("folders");  // down from the start folder
-        QTest::addColumn<bool>("started");         // else refused: no short form to give
-        QStringList deep;
-        for (int level = 1; level <= 20; ++level) {
-            deep << QString("a folder with a long name %1").arg(level);
-        }
-        QTest::newRow("a folder with blanks") << QStringList{"Roms With A Long Name"} << true;
-        QTest::newRow("folders deeper than 260 characters") << deep.mid(0, 10) << true;
-        QTest::newRow("a short form too long for the interpreter") << deep << false;
-    }
-    // The real launcher through the system's interpreter losing, splitting or not shortening
-    // arguments (the recording cartpipe.exe first on PATH); a folder too deep for a plain path
-    // not listed, a ROM in it or a destination that long not reaching the tool whole, or one
-    // without a short form started instead of refused with the reason.
-    void theSystemLauncherHandsTheToolItsArguments() {
-        QFETCH(QStringList, folders);
-        QFETCH(bool, started);
-        const QString roms = h->make(folders.join('/')), record = h->make("bin") + "/record";
-        h->make(folders.join('/') + "/Space Game.a78", 4096);
-        const QByteArray path = qgetenv("PATH");
-        const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
-        const QString standIn = QCoreApplication::applicationDirPath() + "/../platform/stand-in";
-        qputenv("PATH",
-                QDir::toNativeSeparators(QDir::cleanPath(standIn)).toLocal8Bit() + ";" + path);
-        qputenv("QUILLON_TEST_RECORD", QDir::toNativeSeparators(record).toLocal8Bit());
-        QVERIFY(interpretersEndWithUs());
-        system_ = quillon::platform::makeSystemLauncher();
-        const QString rom = QString::fromStdString(
-            system_->shortPath(h->native(roms + "/Space Game.a78").toStdString()));
-        QVERIFY2(started ? rom.contains('~') : rom.isEmpty(), qPrintable(rom));
-        h->open(system_.get());
-        for (const QString& folder : folders) {
-            QVERIFY(h->openFolder("Dir2", folder));
-        }
-        QVERIFY(h->clickFile("Space Game.a78"));
-        h->click("chkFast");
-        h->replaceText("cboLPT", "Port 2");
-        QVERIFY(h->text("lblscript1").endsWith(h->native(roms + "/Space Game.a78")));
-        h->click("cmdPlay");
-        if (!started) {
-            QVERIFY(h->messages.size() == 1 && !QFile::exists(record));
-            QVERIFY2(h->messages[0].contains('"' + h->native(roms + "/Space Game.a78") + '"'),
-                     qPrintable(h->messages[0]));
-            return;
-        }
-        QCOMPARE(received(record), (QStringList{"-f", "-l2", rom}));
-        QVERIFY(h->chooseTab(1));
-        const QString destination = h->native(dumps_ + "/" + folders.join('/') + "/my cart.bin");
-        h->type("txtFileInput", destination);
-        h->replaceText("cboDouble2", "Reverse");
-        h->click("cmdPlay2");
-        QCOMPARE(received(record), (QStringList{"-r", "-tTEST", destination}));
-    }
-#endif  // the POSIX launcher's arguments are checked by its own tests
-
 private:
-#ifdef _WIN32
-    // cmd /k waits for a user after the tool, and a test has none: every interpreter started
-    // joins this program's job, which ends them all with it.
-    static bool interpretersEndWithUs() {
-        static const bool joined = [] {
-            const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
-            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-            ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits,
-                                      sizeof limits);
-            return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
-        }();
-        return joined;
-    }
-
-    // The arguments the stand-in recorded, each NUL-ended; the record is taken away.
-    static QStringList received(const QString& record) {
-        if (!QTest::qWaitFor([&] { return QFile::exists(record); }, 30000)) {
-            return {"nothing recorded"};
-        }
-        QFile file(record);
-        QStringList arguments = file.open(QIODevice::ReadOnly)
-                                    ? QString::fromUtf8(file.readAll()).split(QChar(0))
-                                    : QStringList{"unreadable"};
-        file.remove();
-        arguments.removeLast();
-        return arguments;
-    }
-#endif
-
-#ifdef _WIN32
-    std::unique_ptr<quillon::platform::ToolLauncher> system_;  // outlives the window on it
-#endif
     std::optional<quillon::testing::WindowHarness> h;
     QString roms_, dumps_;
 };

@@ -106,8 +106,17 @@ void WindowHarness::click(const char* name) {
 }
 
 void WindowHarness::type(const char* name, const QString& keys) {
-    find(name)->setFocus();
-    QTest::keyClicks(find(name), keys);
+    QWidget* widget = find(name);
+    widget->setFocus();
+    // Qt Test names keys for ASCII only; any other character arrives as a key without a name
+    // that carries its text, as an input method or a keyboard layout of its own delivers it.
+    for (const QChar character : keys) {
+        if (character.unicode() < 0x80) {
+            QTest::keyClicks(widget, QString(character));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), {});
+        }
+    }
 }
 
 void WindowHarness::press(const char* name, Qt::Key key, Qt::KeyboardModifiers modifiers) {

@@ -69,55 +69,50 @@ TEST(CommandLines, MatchTheWorkedExamples) {
     const struct {
         Commands commands;
         std::string preview;
-        std::string run;
+        std::string started;  // the started command's fields, joined as the preview joins them
     } examples[] = {
         {upload(
              {kDoubles, "No Double", false, "Port 1", "Bankswitched", false, "", roms, "GAME.BIN"}),
-         R"(cartpipe       C:\ROMS\GAME.BIN)",
-         R"(C:\Windows\command.com /k cartpipe       "C:\ROMS\GAME.BIN")"},
+         R"(cartpipe       C:\ROMS\GAME.BIN)", R"(cartpipe       C:\ROMS\GAME.BIN)"},
         {upload({kDoubles, "Reverse", true, "Port 2", "Linear", true, "8000", roms, "GAME.BIN"}),
          R"(cartpipe  -r -f -l2 -c1 -w8000 C:\ROMS\GAME.BIN)",
-         R"(C:\Windows\command.com /k cartpipe  -r -f -l2 -c1 -w8000 "C:\ROMS\GAME.BIN")"},
+         R"(cartpipe  -r -f -l2 -c1 -w8000 C:\ROMS\GAME.BIN)"},
         {upload({kDoubles, "Double ", false, "Port 3", "Highscore", false, "", R"(C:\My Roms)",
                  "Space Game.a78"}),
          R"(cartpipe  -d  -l3 -c2  C:\My Roms\Space Game.a78)",
-         R"(C:\Windows\command.com /k cartpipe  -d  -l3 -c2  "C:\MYROMS~1\SPACEG~1.A78")"},
+         R"(cartpipe  -d  -l3 -c2  C:\MYROMS~1\SPACEG~1.A78)"},
         {upload({kDoubles, "No Double", true, "Port 1", "Bankswitched", true, "", R"(C:\)",
                  "GAME.BIN"}),
-         R"(cartpipe   -f   -w C:\\GAME.BIN)",
-         R"(C:\Windows\command.com /k cartpipe   -f   -w "C:\\GAME.BIN")"},
+         R"(cartpipe   -f   -w C:\\GAME.BIN)", R"(cartpipe   -f   -w C:\\GAME.BIN)"},
         {dump({false, kDoubles, "No Double", "Port 1", "Bankswitched", false, "", false, "", "TEST",
                cart}),
          R"(cartpipe        -tTEST C:\DUMPS\CART.BIN)",
-         R"(C:\Windows\command.com /k cartpipe        -tTEST "C:\DUMPS\CART.BIN")"},
+         R"(cartpipe        -tTEST C:\DUMPS\CART.BIN)"},
         {dump({true, kDoubles, "Double ", "Port 2", "Linear", true, "1F", true, "C000", "26F8",
                cart}),
          R"(cartpipe -a -d  -l2 -c1 -n1F -wC000 -t26F8 C:\DUMPS\CART.BIN)",
-         R"(C:\Windows\command.com /k cartpipe -a -d  -l2 -c1 -n1F -wC000 -t26F8 )"
-         R"("C:\DUMPS\CART.BIN")"},
+         R"(cartpipe -a -d  -l2 -c1 -n1F -wC000 -t26F8 C:\DUMPS\CART.BIN)"},
         {dump({false, kDoubles, "Reverse", "Port 3", "Highscore", false, "", true, "8000", "7832",
                R"(C:\My Dumps\cart one.a78)"}),
          R"(cartpipe  -r  -l3 -c2  -w8000 -t7832 C:\My Dumps\cart one.a78)",
-         R"(C:\Windows\command.com /k cartpipe  -r  -l3 -c2  -w8000 -t7832 )"
-         R"("C:\My Dumps\cart one.a78")"},
+         R"(cartpipe  -r  -l3 -c2  -w8000 -t7832 C:\My Dumps\cart one.a78)"},
         {dump({false, kDoubles, "No Double", "Port 1", "Bankswitched", true, "", false, "", "",
                cart}),
-         R"(cartpipe      -n  -t C:\DUMPS\CART.BIN)",
-         R"(C:\Windows\command.com /k cartpipe      -n  -t "C:\DUMPS\CART.BIN")"},
+         R"(cartpipe      -n  -t C:\DUMPS\CART.BIN)", R"(cartpipe      -n  -t C:\DUMPS\CART.BIN)"},
         {upload({kDoubles, "No Double", false, "Port 1", "Bankswitched", false, "8000", roms, ""}),
-         R"(cartpipe       C:\ROMS\)", R"(C:\Windows\command.com /k cartpipe       "")"},
+         R"(cartpipe       C:\ROMS\)", R"(cartpipe       )"},
         {dump({true, kDoubles, "No Double", "Port 1", "Bankswitched", false, "1F", true, "c0 0",
                "zz9", R"(C:\DUMPS\)"}),
          R"(cartpipe -a      -wc0 0 -tzz9 C:\DUMPS\)",
-         R"(C:\Windows\command.com /k cartpipe -a      -wc0 0 -tzz9 "C:\DUMPS\")"},
+         R"(cartpipe -a      -wc0 0 -tzz9 C:\DUMPS\)"},
         {dump({false, kDoubles, "", "", "", false, "", false, "", "26F8", "-rf.a78"}),
-         R"(cartpipe        -t26F8 ./-rf.a78)",
-         R"(C:\Windows\command.com /k cartpipe        -t26F8 "./-rf.a78")"},
+         R"(cartpipe        -t26F8 ./-rf.a78)", R"(cartpipe        -t26F8 ./-rf.a78)"},
     };
     for (const auto& example : examples) {
         SCOPED_TRACE(example.preview);
         EXPECT_EQ(example.commands.preview, example.preview);
-        EXPECT_EQ(renderRunLine(example.commands.run), example.run);
+        EXPECT_EQ(joinLine(kPreviewPrefix, example.commands.run, example.commands.run.file),
+                  example.started);
     }
     // Without an interpreter to split the line, a value with a blank stays one argument.
     EXPECT_EQ(toolArguments(examples[9].commands.run),

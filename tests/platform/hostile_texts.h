@@ -10,7 +10,9 @@ namespace quillon::platform {
 
 struct HostileText {
     std::string text;
-    bool refusedOnWindows;  // cmd.exe cannot be told to take it literally
+    // cmd.exe cannot be told to take it literally. A text the ANSI code page cannot write is
+    // refused there too, which depends on the system: see ansiHolds.
+    bool refusedOnWindows;
 };
 
 inline const std::vector<HostileText> kHostileTexts = {

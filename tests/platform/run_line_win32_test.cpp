@@ -13,13 +13,19 @@ namespace {
 const std::string kCmd = "C:\\windows\\system32\\cmd.exe";
 
 // Catches a changed command.com line, an empty file, an interpreter path with blanks or a field
-// cmd.exe would act on left bare, and a text cmd.exe cannot take literally passed on instead of
-// refused by name. Blanks, backslashes and the rest are run for real in the launcher's test.
+// cmd.exe would act on left bare, a text cmd.exe cannot take literally passed on instead of
+// refused by name, and a line past what the interpreter reads started. Blanks, backslashes, the
+// ANSI code page and the rest are run for real in the launcher's test.
 TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
+    // A file argument of `count` D's: the line after the interpreter's name is 29 + count long.
+    const auto file = [](std::size_t count) { return "C:\\" + std::string(count, 'D') + ".BIN"; };
+    const std::string commandCom = "C:\\Windows\\COMMAND.COM";
+    const std::size_t cmdCount = 8191 - kCmd.size() - 29;
     const struct {
         std::string interpreter;
         command::TransferCommand command;
         std::string line, refusal;
+        AfterTool after = AfterTool::Stay;
     } rows[] = {
         {"C:\\Windows\\command.com",
          {{"", "-r", "-f", "-l2", "-c1", "-w8000"}, "C:\\MYROMS~1\\SPACEG~1.A78"},
@@ -42,10 +48,23 @@ TEST(RunLineTest, QuotesWhatCmdWouldActOnAndRefusesWhatItCannotPass) {
         {kCmd, {{"-n\x1b"}, "C:\\x.bin"}, "", "The bank number holds a control character"},
         {kCmd, {{"-tTEST"}, "C:\\100%.bin"}, "", "The file path holds a percent sign (%)"},
         {kCmd, {{"-tTEST"}, "C:\\x\" & calc & \".bin"}, "", "The file path holds a double quote"},
+        {kCmd,
+         {{"", "-r"}, "my dump.a78"},
+         kCmd + " /d /c cartpipe  -r \"my dump.a78\"",
+         "",
+         AfterTool::End},
+        {commandCom,
+         {{"-tTEST"}, file(98)},
+         commandCom + " /k cartpipe -tTEST \"" + file(98) + "\""},
+        {commandCom, {{"-tTEST"}, file(99)}, "", "too long: 128 characters, where command.com"},
+        {kCmd,
+         {{"-tTEST"}, file(cmdCount)},
+         kCmd + " /k cartpipe -tTEST \"" + file(cmdCount) + "\""},
+        {kCmd, {{"-tTEST"}, file(cmdCount + 1)}, "", "too long: 8192 characters"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line + row.refusal);
-        const InterpreterLine result = interpreterLine(row.interpreter, row.command);
+        const InterpreterLine result = interpreterLine(row.interpreter, row.after, row.command);
         EXPECT_EQ(result.line, row.line);
         EXPECT_TRUE(row.refusal.empty() ? result.refusal.empty()
                                         : result.refusal.find(row.refusal) != std::string::npos)

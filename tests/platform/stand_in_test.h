@@ -37,6 +37,21 @@ inline LaunchOutcome settle(PendingLaunch& launch) {
     return {LaunchOutcome::Status::NotStarted, "still undecided after a minute"};
 }
 
+#ifdef _WIN32
+// Whether this system's ANSI code page writes every character of `utf8` as it is, with no
+// look-alike and no "?" for one it lacks: a tool with a plain main() gets only such text.
+inline bool ansiHolds(const std::string& utf8) {
+    const std::wstring wide = fs::path(std::u8string(utf8.begin(), utf8.end())).wstring();
+    if (::GetACP() == CP_UTF8 || wide.empty()) {
+        return true;
+    }
+    BOOL usedDefault = FALSE;
+    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
+                                           int(wide.size()), nullptr, 0, nullptr, &usedDefault);
+    return size > 0 && !usedDefault;
+}
+#endif
+
 class StandInTest : public ::testing::Test {
 protected:
     StandInTest() {

@@ -6,6 +6,8 @@
 //              waits to be ended, ignoring the first polite request and saying so
 //   stream     QUILLON_TEST_LINES lines of 50 bytes (200 000 by default: 10 MB)
 //   progress   colour codes, and a counter rewritten with carriage returns
+//   search     where its starter looks for programs: NoDefaultCurrentDirectoryInExePath's value
+//              ("<unset>" when there is none), then the first folder of PATH
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +98,10 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
         }
         std::printf("\ndone\n");
+    } else if (mode == "search") {
+        const char* gate = std::getenv("NoDefaultCurrentDirectoryInExePath");
+        const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+        std::printf("%s\n%s\n", gate ? gate : "<unset>", path.substr(0, path.find(';')).c_str());
     } else {
         return 2;
     }

@@ -54,7 +54,28 @@ TEST_F(RunHerePlatformTest, RunsTheButtonsLineThroughTheSystemsCmdAndEnds) {
                                fs::path(std::getenv("SystemRoot")) / "system32"));
     EXPECT_EQ(process.commandLine,
               process.program + " /d /c cartpipe  -r  -l2  -w8000 \"my dump.a78\"");
-    EXPECT_NE(toolProcess({{"-t%PATH%"}, "a.bin"}).refusal, "");
+}
+
+// Catches Run Here starting what the button refuses: a text cmd.exe acts on, a character the
+// ANSI code page would turn into a look-alike, a line longer than cmd.exe reads.
+TEST_F(RunHerePlatformTest, RefusesWhatTheButtonRefuses) {
+    const struct {
+        command::TransferCommand command;
+        std::string refusal;
+    } rows[] = {
+        {{{"-t%PATH%"}, "a.bin"}, "The cartridge code holds a percent sign"},
+        {{{"-tTEST"}, "C:\\work\\－rf.a78"}, "The file path holds the character － (U+FF0D)"},
+        {{{"-t＂ -a ＂"}, "a.bin"}, "The cartridge code holds the character ＂ (U+FF02)"},
+        {{{"-tTEST"}, "C:\\" + std::string(8200, 'd') + ".a78"}, "too long: 8"},
+    };
+    for (const auto& row : rows) {
+        const ToolProcess process = toolProcess(row.command);
+        if (::GetACP() == CP_UTF8 && row.refusal.find("U+") != std::string::npos) {
+            EXPECT_EQ(process.refusal, "");
+            continue;
+        }
+        EXPECT_NE(process.refusal.find(row.refusal), std::string::npos) << process.refusal;
+    }
 }
 
 // Catches a port missed or misnamed, ports out of their numbers' order, another value read as a

@@ -13,6 +13,7 @@
 
 #include "output/tool_output.h"
 #include "platform/tool_process.h"
+#include "ui/output_model.h"
 #include "ui/output_window.h"
 #include "ui/tool_run.h"
 
@@ -107,6 +108,20 @@ private slots:
                  quillon::output::outcomeText(run.outcome()).c_str());
     }
 
+#ifdef _WIN32
+    // Catches Run Here giving the interpreter another environment than a start in a terminal
+    // gives it: one that lets it take cartpipe from the current folder, or without this
+    // program's folder first on PATH, where the installed cartpipe.exe stands.
+    void looksForTheToolAsTheTerminalStartDoes() {
+        qputenv("QUILLON_TEST_MODE", "search");
+        ToolRun run(quillon::platform::toolProcess(kCommand));
+        run.start();
+        QTRY_VERIFY_WITH_TIMEOUT(!run.isRunning(), 20000);
+        QCOMPARE(::lines(run.output()),
+                 "o:1|o:" + QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+    }
+#endif
+
     // Catches a stop that kills without asking first, that leaves what the tool started running,
     // or that gives up when the tool ignores the request (it is ended after the grace period).
     void stopEndsTheToolAndWhatItStarted() {
@@ -148,6 +163,28 @@ private slots:
         const QModelIndex last = view->model()->index(9999, 0);
         QVERIFY(view->viewport()->rect().contains(view->visualRect(last)));
         QCOMPARE(last.data().toString(), "line  200000 of the stream, padded to fifty bytes");
+    }
+
+    // A view asking for its rows between two catch-ups (a paint, a screen reader) while the
+    // output has moved on: a line let go of since, or an unfinished line finished since, read
+    // from outside what is kept (a crash under a fast tool).
+    void rowsAskedBetweenCatchUpsReadOnlyWhatIsKept() {
+        quillon::output::ToolOutput output(3);
+        quillon::ui::OutputModel model(output, QFont());
+        const auto rows = [&model] {
+            QStringList shown;
+            for (int row = 0; row < model.rowCount(); ++row) {
+                shown << model.data(model.index(row), Qt::DisplayRole).toString();
+            }
+            return shown.join('|');
+        };
+        output.add(Stream::Output, "a\nb\nc\nhalf");
+        model.catchUp();
+        QCOMPARE(rows(), "a|b|c|half");
+        output.add(Stream::Output, " done\nd\ne\nf\n");
+        QCOMPARE(rows(), "|||");
+        model.catchUp();
+        QCOMPARE(rows(), "d|e|f");
     }
 
 private:
