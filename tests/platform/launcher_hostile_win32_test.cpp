@@ -28,16 +28,6 @@ std::string contents(const fs::path& path) {
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-// cmd /k waits for a user after the tool, and a test has none: every interpreter this program
-// starts joins its job, which ends them all with it.
-const bool kInterpretersEndWithUs = [] {
-    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
-}();
-
 class HostileInputTest : public StandInTest {
 protected:
     HostileInputTest() { searchFirst((standInFolder().parent_path() / "stand-in-ansi").wstring()); }

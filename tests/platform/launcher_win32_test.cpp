@@ -21,16 +21,6 @@ fs::path fromUtf8(const std::string& text) {
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
-// cmd /k waits for a user after the tool, and a test has none: every
-// interpreter this program starts joins its job, which ends them all with it.
-const bool kInterpretersEndWithUs = [] {
-    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
-    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
-    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
-    return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
-}();
-
 class WindowsLauncherTest : public StandInTest {
 protected:
     // Starts `command`; what the stand-in tool received, or nothing within 20 s.

@@ -52,6 +52,18 @@ inline bool ansiHolds(const std::string& utf8) {
 }
 #endif
 
+#ifdef _WIN32
+// cmd /k waits for a user after the tool, and a test has none: every interpreter a test starts
+// joins this job, which ends them all with the test.
+inline const bool kInterpretersEndWithUs = [] {
+    const HANDLE job = ::CreateJobObjectW(nullptr, nullptr);
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+    ::SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+    return ::AssignProcessToJobObject(job, ::GetCurrentProcess()) != 0;
+}();
+#endif
+
 class StandInTest : public ::testing::Test {
 protected:
     StandInTest() {
