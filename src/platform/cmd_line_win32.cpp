@@ -42,28 +42,12 @@ std::string refusal(const std::string& field, const std::string& what) {
            "Remove it and try again.";
 }
 
-std::string utf8Of(char32_t code) {
-    std::string text;
-    if (code < 0x80) {
-        text += char(code);
-    } else if (code < 0x800) {
-        text += {char(0xC0 | code >> 6), char(0x80 | (code & 0x3F))};
-    } else if (code < 0x10000) {
-        text +=
-            {char(0xE0 | code >> 12), char(0x80 | (code >> 6 & 0x3F)), char(0x80 | (code & 0x3F))};
-    } else {
-        text += {char(0xF0 | code >> 18), char(0x80 | (code >> 12 & 0x3F)),
-                 char(0x80 | (code >> 6 & 0x3F)), char(0x80 | (code & 0x3F))};
-    }
-    return text;
-}
-
 // The character by its look and its number: a look-alike cannot be told
 // from what it imitates by its look alone.
-std::string describe(char32_t code) {
+std::string describe(const TextCharacter& character) {
     char number[16];
-    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(code));
-    return "the character " + utf8Of(code) + " (" + number + ")";
+    std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(character.code));
+    return "the character " + character.text + " (" + number + ")";
 }
 
 std::optional<std::string> firstUnpassable(std::string_view text) {
@@ -76,7 +60,7 @@ std::optional<std::string> firstUnpassable(std::string_view text) {
     // character it lacks becomes a look-alike: "ｘ" an "x" (another file),
     // "＂" a quote that splits the field, "－" a dash that makes a path an
     // option.
-    if (const std::optional<char32_t> outside = firstOutsideAnsi(text)) {
+    if (const std::optional<TextCharacter> outside = firstOutsideAnsi(text)) {
         return describe(*outside);
     }
     return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace quillon::platform {
 
 namespace {
@@ -61,13 +63,14 @@ std::optional<std::string> toAnsi(std::string_view utf8) {
     return encode(CP_ACP, WC_NO_BEST_FIT_CHARS, *wide, &usedDefault);
 }
 
-std::optional<char32_t> firstOutsideAnsi(std::string_view utf8) {
+std::optional<TextCharacter> firstOutsideAnsi(std::string_view utf8) {
+    const TextCharacter undecodable{"\uFFFD", U'\uFFFD'};
     if (toAnsi(utf8)) {
         return std::nullopt;
     }
     const std::optional<std::wstring> wide = toWide(utf8);
     if (!wide) {
-        return U'\uFFFD';
+        return undecodable;
     }
     // One character at a time, a surrogate pair as one: the whole text
     // failed, and the user is told which character made it fail.
@@ -75,14 +78,15 @@ std::optional<char32_t> firstOutsideAnsi(std::string_view utf8) {
         const bool pair = IS_HIGH_SURROGATE((*wide)[at]) && at + 1 < wide->size() &&
                           IS_LOW_SURROGATE((*wide)[at + 1]);
         const std::wstring_view character(wide->data() + at, pair ? 2 : 1);
-        if (!toAnsi(toUtf8(character))) {
-            return pair ? 0x10000 + ((char32_t(character[0]) - 0xD800) << 10) +
-                              (char32_t(character[1]) - 0xDC00)
-                        : char32_t(character[0]);
+        if (std::string text = toUtf8(character); !toAnsi(text)) {
+            const char32_t code = pair ? 0x10000 + ((char32_t(character[0]) - 0xD800) << 10) +
+                                             (char32_t(character[1]) - 0xDC00)
+                                       : char32_t(character[0]);
+            return TextCharacter{std::move(text), code};
         }
         at += character.size();
     }
-    return U'\uFFFD';
+    return undecodable;
 }
 
 std::string ansiToUtf8(std::string_view ansi) {

@@ -19,9 +19,14 @@ std::optional<std::string> toAnsi(std::string_view utf8);
 
 std::string ansiToUtf8(std::string_view ansi);
 
-// The first character of `utf8` that toAnsi cannot write, as a code point;
-// nothing when it writes them all. U+FFFD stands for bytes that are not
-// UTF-8.
-std::optional<char32_t> firstOutsideAnsi(std::string_view utf8);
+// A character of a text: as UTF-8, and its code point.
+struct TextCharacter {
+    std::string text;
+    char32_t code;
+};
+
+// The first character of `utf8` that toAnsi cannot write; nothing when it
+// writes them all. U+FFFD stands for bytes that are not UTF-8.
+std::optional<TextCharacter> firstOutsideAnsi(std::string_view utf8);
 
 }  // namespace quillon::platform
