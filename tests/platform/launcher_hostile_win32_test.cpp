@@ -110,16 +110,18 @@ TEST_F(HostileInputTest, TheToolLooksInThisProgramsFolderFirstAndNeverInTheCurre
 
 // Catches a cartpipe.bat in the start folder run in place of the cartpipe.exe on PATH.
 TEST_F(HostileInputTest, ABatchFileInTheStartFolderIsNotTakenForTheTool) {
-    // A start folder of its own: the interpreter left at its prompt keeps the folder, and what
-    // is in it, from being removed until this program ends, and no other test starts there.
+    // A start folder of its own, which also holds the batch file's marker: the interpreter left
+    // at its prompt keeps the folder from being removed until this program ends (and a removal
+    // that meets it may stop before the files beside it), and no other test looks there.
     const fs::path start = folder_ / "start";
+    const fs::path marker = start / "marker";
     fs::create_directory(start);
+    fs::remove(marker);  // left by an earlier run whose interpreter held the folder
     fs::current_path(start);
-    std::ofstream(start / "cartpipe.bat")
-        << "@echo taken>\"" << utf8(folder_ / "marker") << "\"\r\n";
+    std::ofstream(start / "cartpipe.bat") << "@echo taken>\"" << utf8(marker) << "\"\r\n";
     const auto [outcome, received] = launch({{"-tTEST"}, "cart.a78"});
     EXPECT_EQ(outcome.status, Status::Started) << outcome.reason;
-    if (fs::exists(folder_ / "marker") && received.empty()) {
+    if (fs::exists(marker) && received.empty()) {
         // The interpreter itself ignores the variable: then nothing of ours can keep it away.
         std::ofstream(start / "probe.bat") << "@echo ran>probe-ran\r\n";
         ::_wputenv_s(L"NoDefaultCurrentDirectoryInExePath", L"1");
@@ -130,7 +132,7 @@ TEST_F(HostileInputTest, ABatchFileInTheStartFolderIsNotTakenForTheTool) {
                             "whatever NoDefaultCurrentDirectoryInExePath says (wine's does)";
         }
     }
-    EXPECT_FALSE(fs::exists(folder_ / "marker"));
+    EXPECT_FALSE(fs::exists(marker));
     EXPECT_GT(received.size(), kFacts);
 }
 
