@@ -21,11 +21,7 @@ class OutputWindowRoadsTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { quillon::testing::prepareRunsHere(); }
-    void init() {
-        h.emplace();
-        QVERIFY(!h->make("roms/cart.a78", 2048).isEmpty() && !h->make("dumps").isEmpty());
-        h->open();
-    }
+    void init() { QVERIFY(quillon::testing::openOverARom(h.emplace())); }
     void cleanup() { h.reset(); }
 
     // An answer that does not reach the tool or is not shown below its question, selected lines

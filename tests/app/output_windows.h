@@ -9,6 +9,7 @@
 
 #include "app/frm_game_loader.h"
 #include "ui/output_window.h"
+#include "window_harness.h"
 
 namespace quillon::testing {
 
@@ -20,6 +21,15 @@ inline void prepareRunsHere() {
     qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(
                         QFileInfo(QUILLON_STAND_IN_TOOL_FOLDER).absoluteFilePath())) +
                         QDir::listSeparator().toLatin1() + qgetenv("PATH"));
+}
+
+// The window opened over a folder holding the ROM "roms/cart.a78" and an empty "dumps".
+inline bool openOverARom(WindowHarness& h) {
+    if (h.make("roms/cart.a78", 2048).isEmpty() || h.make("dumps").isEmpty()) {
+        return false;
+    }
+    h.open();
+    return true;
 }
 
 // The output window of the latest run, or nothing when none was opened.

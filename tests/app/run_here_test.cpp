@@ -25,11 +25,7 @@ class RunHereTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { quillon::testing::prepareRunsHere(); }
-    void init() {
-        h.emplace();
-        QVERIFY(!h->make("roms/cart.a78", 2048).isEmpty() && !h->make("dumps").isEmpty());
-        h->open();
-    }
+    void init() { QVERIFY(quillon::testing::openOverARom(h.emplace())); }
     void cleanup() { h.reset(); }
 
     // An item missing or out of place, "Run Here" offered while the button would not start.
